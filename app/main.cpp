@@ -1,0 +1,36 @@
+// 도미솔게임: start-up. The program takes no arguments and reads no settings.
+#include "board_window.h"
+#include "datafiles.h"
+#include "shared_state.h"
+#include "splash.h"
+#include "startup.h"
+#include "window_util.h"
+
+#include <QApplication>
+
+int main(int, char **argv)
+{
+    // Qt gets no command line options: the program has none.
+    int qtArgc = 1;
+    char *qtArgv[] = {argv[0], nullptr};
+    QApplication app(qtArgc, qtArgv);
+
+    Shared &s = shared();
+    auto *splash = new frmSplash;
+    Register_Fonts(s, QCoreApplication::applicationDirPath());
+    Load_Quiz(s);
+    Clear_Used_Flag(s);
+
+    QObject::connect(splash, &frmSplash::boardChosen, splash, [splash, &s](int kind) {
+        if (kind == 1)
+            s.Board_Kind = 1;
+        QWidget *board = createBoardWindow(s, kind);
+        centreOnScreen(board);
+        board->show();
+        splash->close();
+        splash->deleteLater();
+    });
+    centreOnScreen(splash);
+    splash->show();
+    return app.exec();
+}

@@ -1,0 +1,36 @@
+#include "splash.h"
+
+#include "artwork.h"
+#include "click_area.h"
+#include "layout.h"
+
+#include <QPainter>
+
+namespace {
+QRect toQRect(const layout::Rect &r)
+{
+    return QRect(r.left, r.top, r.width, r.height);
+}
+}  // namespace
+
+frmSplash::frmSplash(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+                          | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
+      m_command1(new ClickArea(this)),
+      m_command2(new ClickArea(this))
+{
+    setFixedSize(layout::splash::kClientWidth, layout::splash::kClientHeight);
+    setWindowTitle(QString());
+    setWindowIcon(programIcon());
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    m_command1->setGeometry(toQRect(layout::splash::Command1));
+    m_command2->setGeometry(toQRect(layout::splash::Command2));
+    connect(m_command1, &ClickArea::clicked, this, [this] { emit boardChosen(1); });
+    connect(m_command2, &ClickArea::clicked, this, [this] { emit boardChosen(0); });
+}
+
+void frmSplash::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.drawPixmap(0, 0, artPixmap(Art::Splash));
+}

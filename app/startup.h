@@ -1,0 +1,14 @@
+// Start-up steps that run before the start screen is shown.
+#pragma once
+
+#include <QString>
+
+struct Shared;
+
+// The folder of path with exactly one trailing '/'.
+QString folderWithSeparator(const QString &folder);
+
+// Sets App_Dir to exeDir (one trailing separator) and registers "h2gtre.ttf"
+// and "HMFMPYUN.TTF" from it for this process. The board faces "HY견고딕" and
+// "굴림" are then mapped to the registered families. Missing fonts are skipped.
+void Register_Fonts(Shared &s, const QString &exeDir);

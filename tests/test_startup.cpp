@@ -1,0 +1,91 @@
+// Start-up: the program folder, fonts that may be missing, the start screen.
+#include "click_area.h"
+#include "layout.h"
+#include "shared_state.h"
+#include "splash.h"
+#include "startup.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestStartup : public QObject {
+    Q_OBJECT
+private slots:
+    void appDirHasOneSeparator_data();
+    void appDirHasOneSeparator();
+    void missingFontsAreSkipped();
+    void splashGeometry();
+    void clickLandsOnItsArea_data();
+    void clickLandsOnItsArea();
+};
+
+void TestStartup::appDirHasOneSeparator_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("appDir");
+    QTest::newRow("plain folder") << QStringLiteral("/opt/domisol") << QStringLiteral("/opt/domisol/");
+    QTest::newRow("root keeps one") << QStringLiteral("/") << QStringLiteral("/");
+    QTest::newRow("already ends in one") << QStringLiteral("/opt/x/") << QStringLiteral("/opt/x/");
+}
+
+void TestStartup::appDirHasOneSeparator()
+{
+    QFETCH(QString, folder);
+    QFETCH(QString, appDir);
+    QCOMPARE(folderWithSeparator(folder), appDir);
+}
+
+void TestStartup::missingFontsAreSkipped()
+{
+    QTemporaryDir empty;
+    Shared s;
+    Register_Fonts(s, empty.path());
+    QCOMPARE(s.App_Dir, empty.path() + QLatin1Char('/'));
+    frmSplash splash;  // still shows
+    splash.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&splash));
+}
+
+void TestStartup::splashGeometry()
+{
+    frmSplash splash;
+    QCOMPARE(splash.size(), QSize(638, 478));
+    QVERIFY(splash.windowTitle().isEmpty());
+    QCOMPARE(splash.Command1()->geometry(), QRect(36, 330, 179, 61));
+    QCOMPARE(splash.Command2()->geometry(), QRect(378, 332, 179, 61));
+    QCOMPARE(splash.Command1()->cursor().shape(), splash.Command2()->cursor().shape());
+}
+
+void TestStartup::clickLandsOnItsArea_data()
+{
+    QTest::addColumn<QPoint>("at");
+    QTest::addColumn<int>("kind");  // -1: nothing opens
+    QTest::newRow("left button face") << QPoint(125, 360) << 1;
+    QTest::newRow("right button face") << QPoint(467, 362) << 0;
+    QTest::newRow("title area") << QPoint(320, 150) << -1;
+    QTest::newRow("between the buttons") << QPoint(300, 360) << -1;
+}
+
+void TestStartup::clickLandsOnItsArea()
+{
+    QFETCH(QPoint, at);
+    QFETCH(int, kind);
+    frmSplash splash;
+    splash.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&splash));
+    QSignalSpy chosen(&splash, &frmSplash::boardChosen);
+    QWidget *target = splash.childAt(at);
+    if (!target)
+        target = &splash;
+    QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(&splash, at));
+    if (kind < 0) {
+        QCOMPARE(chosen.count(), 0);
+    } else {
+        QCOMPARE(chosen.count(), 1);
+        QCOMPARE(chosen.at(0).at(0).toInt(), kind);
+    }
+}
+
+QTEST_MAIN(TestStartup)
+#include "test_startup.moc"
