@@ -1,6 +1,7 @@
 #include "frm_input.h"
 
 #include "artwork.h"
+#include "caption_frame.h"
 #include "datafiles.h"
 #include "editor_boxes.h"
 #include "editor_layout.h"
@@ -13,7 +14,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileDialog>
-#include <QGroupBox>
+
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -174,7 +175,7 @@ FrmInput::FrmInput(Shared &s, std::function<void()> mainRenew, QWidget *owner)
 void FrmInput::buildFrames()
 {
     for (int i = 0; i < 9; ++i) {
-        auto *frame = new QGroupBox(QString::number(i + 1) + QString::fromUtf8(el::kFrameCaptionSuffix),
+        auto *frame = new CaptionFrame(QString::number(i + 1) + QString::fromUtf8(el::kFrameCaptionSuffix),
                                     m_picture1);
         frame->setGeometry(el::frameX(i), el::frameY(i), el::kFrameWidth, el::kFrameHeight);
         frame->setFont(fontOf(el::kFrameFont));
@@ -228,7 +229,7 @@ void FrmInput::Main_Renew()
 
 void FrmInput::moveFrames(int dy)
 {
-    for (QGroupBox *f : m_frame)
+    for (CaptionFrame *f : m_frame)
         f->move(f->x(), f->y() + dy);
 }
 

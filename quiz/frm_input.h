@@ -15,7 +15,7 @@
 class MultiLineBox;
 class OneLineBox;
 class PictureStore;
-class QGroupBox;
+class CaptionFrame;
 class QLabel;
 class QPushButton;
 struct Shared;
@@ -44,7 +44,7 @@ public:
     MultiLineBox *Text1() const { return m_text1; }
     MultiLineBox *qa1(int i) const { return m_qa1[i]; }
     OneLineBox *qa_answer1(int i) const { return m_answer[i]; }
-    QGroupBox *Frame1(int i) const { return m_frame[i]; }
+    CaptionFrame *Frame1(int i) const { return m_frame[i]; }
     QWidget *Picture1() const { return m_picture1; }
     QWidget *Picture2() const { return m_picture2; }
     QWidget *Picture3() const { return m_picture3; }
@@ -93,7 +93,7 @@ private:
     QWidget *m_picture2 = nullptr;
     QWidget *m_picture3 = nullptr;
     QWidget *m_picture4 = nullptr;
-    std::array<QGroupBox *, 9> m_frame{};
+    std::array<CaptionFrame *, 9> m_frame{};
     std::array<MultiLineBox *, 9> m_qa1{};
     std::array<OneLineBox *, 9> m_answer{};
     MultiLineBox *m_text1 = nullptr;

@@ -5,6 +5,7 @@
 
 #include <QImageReader>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QVector>
 
 namespace el = editor_layout;
@@ -23,10 +24,17 @@ QPixmap thumbnail(int index)
         QImage img = reader.read();
         if (img.isNull())
             img = exampleImage(index);  // a placeholder, or nothing at all
-        if (!img.isNull())
-            pm = QPixmap::fromImage(img.size() == size ? img
-                                                       : img.scaled(size, Qt::IgnoreAspectRatio,
-                                                                    Qt::SmoothTransformation));
+        if (img.isNull()) {
+            // Not built in: an empty grey tile keeps the grid readable.
+            img = QImage(size, QImage::Format_RGB32);
+            img.fill(QColor(0xE0, 0xE0, 0xE0));
+            QPainter p(&img);
+            p.setPen(QColor(0xA0, 0xA0, 0xA0));
+            p.drawRect(0, 0, size.width() - 1, size.height() - 1);
+        }
+        pm = QPixmap::fromImage(img.size() == size
+                                    ? img
+                                    : img.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     }
     return pm;
 }

@@ -14,7 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QGroupBox>
+#include "caption_frame.h"
 #include <QInputMethodEvent>
 #include <QPointer>
 #include <QPushButton>
