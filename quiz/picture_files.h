@@ -4,8 +4,13 @@
 #include <QImage>
 #include <QString>
 
-// The picture in the file at path, recognised by its content; null when the
-// file is missing or is not a picture Qt can read.
+// Longest side a loaded picture keeps: a camera photo is shrunk to fit, so it
+// neither fails the decoder's memory limit nor becomes a huge bitmap in img/.
+inline constexpr int kMaxPictureSide = 2048;
+
+// The picture in the file at path, recognised by its content, turned upright
+// as the camera recorded, shrunk to kMaxPictureSide; null when the file is
+// missing or is not a picture Qt can read.
 QImage loadPicture(const QString &path);
 
 // Writes picture to path as a 24-bit Windows bitmap, whatever the name says,

@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include "caption_frame.h"
+#include <QImageReader>
 #include <QInputMethodEvent>
 #include <QPointer>
 #include <QPushButton>
@@ -167,6 +168,18 @@ QList<int> rowsMoved(int rows)
     return ys;
 }
 
+// A JPEG with an Exif orientation tag put in right after its start marker.
+QByteArray withOrientation(const QByteArray &jpeg, char orientation)
+{
+    QByteArray exif("Exif\0\0II*\0\x08\0\0\0\x01\0\x12\x01\x03\0\x01\0\0\0", 24);
+    exif += orientation;
+    exif += QByteArray(7, '\0');
+    QByteArray segment("\xFF\xE1");
+    segment += char((exif.size() + 2) >> 8);
+    segment += char((exif.size() + 2) & 0xFF);
+    return jpeg.left(2) + segment + exif + jpeg.mid(2);
+}
+
 bool isBitmapOfSize(const QString &path, QSize size)
 {
     const QByteArray bytes = readAll(path);
@@ -192,6 +205,7 @@ private slots:
     void browse_data();
     void browse();
     void browseDialogOffersOneFileType();
+    void photoIsShrunkAndUpright();
     void cancelLeavesEverything_data();
     void cancelLeavesEverything();
     void boxesKeepFieldsWhole_data();
@@ -514,6 +528,36 @@ void TestEditor::browseDialogOffersOneFileType()
     QCOMPARE(choosePictureFile(nullptr), QString());
     QCOMPARE(filters, QStringList{QStringLiteral("이미지화일 (*.jpg *.gif *.bmp)")});
     QVERIFY(readOnly);  // nothing in it can rename, delete or make files
+}
+
+// A camera photo: larger than the decoder's memory limit, and turned by its
+// orientation tag. It must load, upright, and be stored at a sensible size.
+void TestEditor::photoIsShrunkAndUpright()
+{
+    Fixture f;
+    QTemporaryDir elsewhere;
+    const QString big = elsewhere.filePath(QStringLiteral("big.jpg"));
+    QVERIFY(writePicture(big, QSize(3000, 1500), "JPEG"));  // 18 MB decoded
+    const QString turned = elsewhere.filePath(QStringLiteral("turned.jpg"));
+    QVERIFY(writePicture(turned, QSize(300, 200), "JPEG"));
+    QVERIFY(writeAll(turned, withOrientation(readAll(turned), 6)));  // stored lying on its side
+    const int oldLimit = QImageReader::allocationLimit();
+    QImageReader::setAllocationLimit(12);
+    QPointer<FrmInput> w = f.open(0);
+    QString chosen = big;
+    w->setFileChooser([&chosen](QWidget *) { return chosen; });
+    w->browse();
+    QImageReader::setAllocationLimit(oldLimit);
+    QCOMPARE(w->Image1().size(), QSize(2048, 1024));
+    w->save();
+    QVERIFY(isBitmapOfSize(f.img(QStringLiteral("1.jpg")), QSize(2048, 1024)));
+
+    w = f.open(1);
+    chosen = turned;
+    w->setFileChooser([&chosen](QWidget *) { return chosen; });
+    w->browse();
+    QCOMPARE(w->Image1().size(), QSize(200, 300));
+    delete w;
 }
 
 void TestEditor::cancelLeavesEverything_data()
