@@ -14,7 +14,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileDialog>
-
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>

@@ -2,6 +2,8 @@
 // thumbnails, seven columns by five rows. A click on one reports its index.
 #pragma once
 
+#include "artwork.h"
+
 #include <QFrame>
 #include <QLabel>
 
@@ -36,6 +38,6 @@ protected:
     void showEvent(QShowEvent *e) override;
 
 private:
-    ExampleThumb *m_thumbs[35] = {};
+    ExampleThumb *m_thumbs[kExampleCount] = {};
     bool m_thumbsLoaded = false;
 };
