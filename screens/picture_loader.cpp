@@ -1,0 +1,30 @@
+#include "picture_loader.h"
+
+#include "board_font.h"
+
+#include <QFontMetricsF>
+#include <QImageReader>
+
+bool QtPictureLoader::loadPicture(const QString &path)
+{
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    if (!reader.canRead())
+        return false;
+    const QSize natural = reader.size();
+    if (natural.isValid() && natural != m_size)
+        reader.setScaledSize(m_size);
+    QImage img = reader.read();
+    if (img.isNull())
+        return false;
+    if (img.size() != m_size)
+        img = img.scaled(m_size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    m_current = std::move(img);
+    return true;
+}
+
+QSizeF QtTextMeasurer::measure(const QString &text, const char *face, double points)
+{
+    const QFontMetricsF fm(boardFont(face, points));
+    return QSizeF(fm.horizontalAdvance(text), fm.height());
+}
