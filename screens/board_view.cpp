@@ -28,13 +28,14 @@ QPixmap tileFace(QSize size)
 }  // namespace
 
 BoardView::BoardView(Shared &s, std::unique_ptr<CuePlayer> cues, std::unique_ptr<RandomSource> random,
-                     Art background, Art quizPanel)
+                     TimerDriver *clock, Art background, Art quizPanel)
     : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                            | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
       m_s(s),
       m_cues(cues ? std::move(cues) : std::make_unique<QtCuePlayer>(s.App_Dir)),
       m_pictures(sizeOf(layout::Img_SRC)),
       m_random(random ? std::move(random) : std::make_unique<ClockMixedRandom>()),
+      m_clock(clock ? clock : &m_qtClock),
       m_background(background),
       m_quizPanel(quizPanel)
 {
@@ -46,7 +47,7 @@ BoardView::~BoardView() = default;
 
 BoardPorts BoardView::ports()
 {
-    return BoardPorts{m_cues.get(), &m_pictures, &m_text, m_random.get(), &m_clock};
+    return BoardPorts{m_cues.get(), &m_pictures, &m_text, m_random.get(), m_clock};
 }
 
 void BoardView::attach(Board *board)

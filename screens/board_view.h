@@ -50,9 +50,9 @@ signals:
     void editRequested(int game);
 
 protected:
-    // Null cues or random: the program's own player and generator.
+    // Null cues, random or clock: the program's own player, generator and QTimer clock.
     BoardView(Shared &s, std::unique_ptr<CuePlayer> cues, std::unique_ptr<RandomSource> random,
-              Art background, Art quizPanel);
+              TimerDriver *clock, Art background, Art quizPanel);
     // The engine is made by the derived window, then handed over here.
     void attach(Board *board);
     void createSharedElements();
@@ -70,7 +70,8 @@ protected:
     QtPictureLoader m_pictures;
     QtTextMeasurer m_text;
     std::unique_ptr<RandomSource> m_random;
-    QtTimerDriver m_clock;  // outlives the engine's timers (declared before them)
+    QtTimerDriver m_qtClock;  // outlives the engine's timers (declared before them)
+    TimerDriver *m_clock;
     BoardPorts ports();
 
 private:

@@ -3,8 +3,9 @@
 #include "board_widgets.h"
 #include "click_area.h"
 
-FrmMain1::FrmMain1(Shared &s, std::unique_ptr<CuePlayer> cues, std::unique_ptr<RandomSource> random)
-    : BoardView(s, std::move(cues), std::move(random), Art::OneBackground, Art::OneQuiz),
+FrmMain1::FrmMain1(Shared &s, std::unique_ptr<CuePlayer> cues, std::unique_ptr<RandomSource> random,
+                   TimerDriver *clock)
+    : BoardView(s, std::move(cues), std::move(random), clock, Art::OneBackground, Art::OneQuiz),
       m_board(s, ports())
 {
     setWindowTitle(QStringLiteral("도미솔게임 - 1팀용"));

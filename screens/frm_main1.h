@@ -7,9 +7,10 @@
 class FrmMain1 : public BoardView {
     Q_OBJECT
 public:
-    // cues: the sound player; by default the program's own (Qt Multimedia).
+    // Tests hand in their own cue player, generator and clock; by default the
+    // program's own (Qt Multimedia, clock-mixed generator, QTimer).
     explicit FrmMain1(Shared &s, std::unique_ptr<CuePlayer> cues = {},
-                      std::unique_ptr<RandomSource> random = {});
+                      std::unique_ptr<RandomSource> random = {}, TimerDriver *clock = nullptr);
     ~FrmMain1() override;
 
     OneTeamBoard &board() { return m_board; }
