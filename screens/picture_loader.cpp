@@ -11,8 +11,10 @@ bool QtPictureLoader::loadPicture(const QString &path)
     reader.setDecideFormatFromContent(true);
     if (!reader.canRead())
         return false;
+    // Decoding at a reduced size pays for large photos (a JPEG is then scaled
+    // in the decoder); for a mild reduction a full decode and a smooth scale is faster.
     const QSize natural = reader.size();
-    if (natural.isValid() && natural != m_size)
+    if (natural.width() >= 2 * m_size.width() && natural.height() >= 2 * m_size.height())
         reader.setScaledSize(m_size);
     QImage img = reader.read();
     if (img.isNull())
