@@ -1,6 +1,7 @@
 #include "board.h"
 
 #include "quiz_line.h"
+#include "random_source.h"
 #include "shared_state.h"
 
 #include <cmath>
@@ -34,6 +35,10 @@ Board::Board(Shared &s, const BoardPorts &ports, int timer1Ms)
 {
     for (EngineTimer *t : {&Timer1, &Timer2, &Timer3, &Timer4, &Timer5})
         t->setDriver(ports.clock);
+    if (!m_ports.random) {
+        m_ownRandom = std::make_unique<ClockMixedRandom>();
+        m_ports.random = m_ownRandom.get();
+    }
 
     using namespace layout;
     for (int i = 0; i < 10; ++i)
@@ -145,7 +150,7 @@ void Board::Set_QA()
     for (int i = 0; i < 9; ++i) {
         int r = 0;
         do {
-            const double u = m_ports.random ? m_ports.random->reseedAndDraw() : 0.0;
+            const double u = m_ports.random->reseedAndDraw();
             r = std::clamp(int(std::floor(u * 9)), 0, 8);
         } while (m_s.Used_Flag[r] == 1);
         const QString &line = m_s.Quiz_Table[m_s.Game_No][r];

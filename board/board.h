@@ -14,6 +14,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 struct Shared;
 
@@ -94,6 +95,7 @@ public:
 protected:
     Shared &m_s;
     BoardPorts m_ports;
+    std::unique_ptr<RandomSource> m_ownRandom;  // when the ports bring none
 
     void playCue(const char *name);
     void setClockLabel(int seconds);
