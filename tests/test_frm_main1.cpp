@@ -3,6 +3,7 @@
 #include "board_fixture.h"
 #include "board_widgets.h"
 #include "click_area.h"
+#include "cue_player.h"
 #include "frm_main1.h"
 #include "picture_loader.h"
 
@@ -61,6 +62,7 @@ private slots:
     void rightReleaseRequestsTheEditor();
     void pictureLoader_data();
     void pictureLoader();
+    void cuesFromBadFilesAreSilent();
 };
 
 void TestFrmMain1::windowAtStart()
@@ -247,6 +249,22 @@ void TestFrmMain1::pictureLoader()
     const QColor c = loader.current().pixelColor(300, 200);
     QCOMPARE(c.blue() > 200, loads);  // a failed load keeps the previous picture
     QCOMPARE(c.red() > 200, !loads);
+}
+
+// Missing and unplayable cue files (and a machine without audio) neither stop
+// nor disturb the game: every call returns and the event loop goes on.
+void TestFrmMain1::cuesFromBadFilesAreSilent()
+{
+    QTemporaryDir dir;
+    QFile bad(dir.filePath("bome.wav"));
+    QVERIFY(bad.open(QIODevice::WriteOnly));
+    bad.write("RIFF but not really a wave file");
+    bad.close();
+    QtCuePlayer player(dir.path() + '/');
+    for (const char *name : {"box.wav", "bome.wav", "bome.wav", "end.wav"})
+        player.Play_Cue(QString::fromLatin1(name));
+    QCoreApplication::processEvents();
+    player.Play_Cue(QStringLiteral("right.wav"));
 }
 
 QTEST_MAIN(TestFrmMain1)
