@@ -63,6 +63,7 @@ private slots:
     void pictureLoader_data();
     void pictureLoader();
     void cuesFromBadFilesAreSilent();
+    void revealPaintsAnOutlinedCaption();
 };
 
 void TestFrmMain1::windowAtStart()
@@ -265,6 +266,40 @@ void TestFrmMain1::cuesFromBadFilesAreSilent()
         player.Play_Cue(QString::fromLatin1(name));
     QCoreApplication::processEvents();
     player.Play_Cue(QStringLiteral("right.wav"));
+}
+
+void TestFrmMain1::revealPaintsAnOutlinedCaption()
+{
+    QTemporaryDir dir;
+    QDir().mkpath(dir.filePath("img"));
+    QImage grey(400, 300, QImage::Format_RGB32);
+    grey.fill(QColor(128, 128, 128));
+    QVERIFY(grey.save(dir.filePath("img/g.bmp"), "bmp"));
+    Window t;
+    t.s.App_Dir = dir.path() + '/';
+    t.s.Picture_Table[1] = QStringLiteral("g.bmp;HHHH");
+    t.b().GBox_MouseDown(1, 1);
+    t.w->sync();
+    t.clickAt(t.centreOf(t.w->Command1));
+    const QImage canvas = t.w->Img_SRC->canvas().toImage();
+    // Outside the caption the picture is untouched; inside its band there is
+    // white text and more black outline than white.
+    int white = 0, black = 0;
+    for (int y = 0; y < canvas.height(); ++y)
+        for (int x = 0; x < canvas.width(); ++x) {
+            const QRgb c = canvas.pixel(x, y) & 0xFFFFFF;
+            const bool inBand = y >= 589 - 36 - 60 && y < 589 - 36 + 3 && x > 250 && x < 493;
+            if (c == 0xFFFFFF) {
+                ++white;
+                QVERIFY2(inBand, qPrintable(QStringLiteral("white at %1,%2").arg(x).arg(y)));
+            } else if (c == 0) {
+                ++black;
+                QVERIFY2(inBand, qPrintable(QStringLiteral("black at %1,%2").arg(x).arg(y)));
+            }
+        }
+    QVERIFY(white > 50);
+    QVERIFY(black > white);
+    QCOMPARE(canvas.pixelColor(10, 10), QColor(128, 128, 128));
 }
 
 QTEST_MAIN(TestFrmMain1)
