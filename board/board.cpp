@@ -14,16 +14,6 @@ const QString kPlay = QStringLiteral("play");
 const std::array<std::array<int, 3>, 8> Board::kLines = {{
     {0, 4, 8}, {2, 4, 6}, {0, 3, 6}, {1, 4, 7}, {2, 5, 8}, {0, 1, 2}, {3, 4, 5}, {6, 7, 8}}};
 
-QString trimSpaces(const QString &text)
-{
-    int from = 0, to = text.size();
-    while (from < to && text.at(from) == QLatin1Char(' '))
-        ++from;
-    while (to > from && text.at(to - 1) == QLatin1Char(' '))
-        --to;
-    return text.mid(from, to - from);
-}
-
 Board::Board(Shared &s, const BoardPorts &ports, int timer1Ms)
     : Timer1("Timer1", timer1Ms, [this] { Timer1_Tick(); changed(); }),
       Timer2("Timer2", layout::kTimer2Ms, [this] { Timer2_Tick(); changed(); }),

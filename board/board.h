@@ -120,5 +120,3 @@ private:
     void changed();
 };
 
-// Removes spaces (only spaces) at both ends.
-QString trimSpaces(const QString &text);
