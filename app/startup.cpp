@@ -1,10 +1,12 @@
 #include "startup.h"
 
+#include "board_font.h"
 #include "layout.h"
 #include "shared_state.h"
 
 #include <QFont>
 #include <QFontDatabase>
+#include <QRawFont>
 #include <QStringList>
 
 QString folderWithSeparator(const QString &folder)
@@ -17,14 +19,20 @@ QString folderWithSeparator(const QString &folder)
 
 namespace {
 
-// Registers file and returns its first family, or empty when it cannot be read.
-QString registerFont(const QString &file)
+// Registers file for this process and maps face to its family and weight.
+// A file that cannot be read leaves face to the system's fonts.
+void registerFont(const QString &file, const char *face)
 {
     const int id = QFontDatabase::addApplicationFont(file);
     if (id < 0)
-        return {};
+        return;
     const QStringList families = QFontDatabase::applicationFontFamilies(id);
-    return families.isEmpty() ? QString() : families.first();
+    if (families.isEmpty())
+        return;
+    const QRawFont raw(file, 12);
+    const QFont::Weight weight = raw.isValid() ? QFont::Weight(raw.weight()) : QFont::Normal;
+    setFaceMapping(QString::fromUtf8(face), families.first(), weight);
+    QFont::insertSubstitution(QString::fromUtf8(face), families.first());
 }
 
 }  // namespace
@@ -32,10 +40,6 @@ QString registerFont(const QString &file)
 void Register_Fonts(Shared &s, const QString &exeDir)
 {
     s.App_Dir = folderWithSeparator(exeDir);
-    const QString display = registerFont(s.App_Dir + QStringLiteral("h2gtre.ttf"));
-    const QString plain = registerFont(s.App_Dir + QStringLiteral("HMFMPYUN.TTF"));
-    if (!display.isEmpty())
-        QFont::insertSubstitution(QString::fromUtf8(layout::kDisplayFace), display);
-    if (!plain.isEmpty())
-        QFont::insertSubstitution(QString::fromUtf8(layout::kPlainFace), plain);
+    registerFont(s.App_Dir + QStringLiteral("h2gtre.ttf"), layout::kDisplayFace);
+    registerFont(s.App_Dir + QStringLiteral("HMFMPYUN.TTF"), layout::kPlainFace);
 }

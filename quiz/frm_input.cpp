@@ -1,6 +1,7 @@
 #include "frm_input.h"
 
 #include "artwork.h"
+#include "board_font.h"
 #include "caption_frame.h"
 #include "datafiles.h"
 #include "editor_boxes.h"
@@ -32,10 +33,7 @@ QRect rectOf(const el::Box &b)
 // Design sizes are points at 96 dots an inch; the window is laid out in pixels.
 QFont fontOf(const el::Font &f)
 {
-    QFont font(QString::fromUtf8(el::kFace));
-    font.setPixelSize(int(std::lround(f.points * 96.0 / 72.0)));
-    font.setBold(f.bold);
-    return font;
+    return boardFont(el::kFace, f.points, f.bold);
 }
 
 void setBackground(QWidget *w, std::uint32_t rgb)

@@ -1,12 +1,13 @@
+// Fonts of the screens, asked for by the face names the layouts use
+// ("HY견고딕", "굴림"). Start-up maps each face to the family and weight of the
+// font file registered for it; an unmapped face falls back to the system's.
 #pragma once
 
 #include <QFont>
+#include <QString>
 
-// A board face at a size in points, as pixels at 96 dots an inch.
-inline QFont boardFont(const char *face, double points, bool bold = false)
-{
-    QFont f(QString::fromUtf8(face));
-    f.setPixelSize(qMax(1, qRound(points * 96.0 / 72.0)));
-    f.setBold(bold);
-    return f;
-}
+// Records that face is the given family at the given weight.
+void setFaceMapping(const QString &face, const QString &family, QFont::Weight weight);
+
+// The face at a size in points, as pixels at 96 dots an inch.
+QFont boardFont(const char *face, double points, bool bold = false);
