@@ -51,12 +51,11 @@ int nearest(const QList<QRgb> &palette, QRgb c, int from)
     return best;
 }
 
-// Pixels composited over white where partly transparent (soft edges).
+// The colour of a pixel kept opaque: its own colour, not mixed with any
+// ground, so soft edges keep the rim's colour over whatever lies below.
 QRgb flatten(QRgb c)
 {
-    const int a = qAlpha(c);
-    auto mixc = [a](int v) { return (v * a + 255 * (255 - a)) / 255; };
-    return qRgb(mixc(qRed(c)), mixc(qGreen(c)), mixc(qBlue(c)));
+    return qRgb(qRed(c), qGreen(c), qBlue(c));
 }
 
 // The BMP part of an icon or cursor entry: header, palette, colour bits
