@@ -112,7 +112,7 @@ Buffer applause(double seconds, unsigned seed)
     std::mt19937 rng(seed);
     std::uniform_real_distribution<double> uni(0.0, 1.0);
     Buffer out(std::size_t(seconds * kRate), 0.0);
-    const int claps = int(seconds * 70);
+    const int claps = int(seconds * 110);
     for (int c = 0; c < claps; ++c) {
         const double at = uni(rng) * (seconds - 0.1);
         const double u = at / seconds;
@@ -214,7 +214,14 @@ const Cue kCues[] = {
          return b;
      },
      0.6},
-    {"Click.wav", [] { return tick(1400, 0.09, 3); }, 0.6},
+    {"Click.wav",
+     [] {
+         // A crisp click with a tiny high blip: unlike the clock's tick.
+         Buffer b = tick(2000, 0.05, 3);
+         mix(b, bell(noteHz(E6), 0.12, 25), 0.01, 0.6);
+         return b;
+     },
+     0.6},
     {"end.wav",
      [] {
          // Game over: a falling phrase that comes home, with a soft chord.
