@@ -20,7 +20,8 @@ frmSplash::frmSplash(QWidget *parent)
       m_command2(new ClickArea(this))
 {
     setFixedSize(layout::splash::kClientWidth, layout::splash::kClientHeight);
-    setWindowTitle(QString());
+    // No caption text; an empty title would make X11 show the program name.
+    setWindowTitle(QStringLiteral(" "));
     setWindowIcon(programIcon());
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_command1->setGeometry(toQRect(layout::splash::Command1));

@@ -51,7 +51,7 @@ void TestStartup::splashGeometry()
 {
     frmSplash splash;
     QCOMPARE(splash.size(), QSize(638, 478));
-    QVERIFY(splash.windowTitle().isEmpty());
+    QVERIFY(splash.windowTitle().trimmed().isEmpty());
     QCOMPARE(splash.Command1()->geometry(), QRect(36, 330, 179, 61));
     QCOMPARE(splash.Command2()->geometry(), QRect(378, 332, 179, 61));
     QCOMPARE(splash.Command1()->cursor().shape(), splash.Command2()->cursor().shape());
