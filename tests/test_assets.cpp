@@ -92,6 +92,8 @@ private slots:
     void examples();
     void facesUnderClickAreas_data();
     void facesUnderClickAreas();
+    void textOnItsBox_data();
+    void textOnItsBox();
     void scoreBubbleHoldsTheScores();
     void cues_data();
     void cues();
@@ -367,6 +369,38 @@ void TestAssets::facesUnderClickAreas()
         QVERIFY2(share >= 0.45, qPrintable(QStringLiteral("painted share %1").arg(share)));
     else
         QVERIFY2(share <= 0.1, qPrintable(QStringLiteral("painted share %1").arg(share)));
+}
+
+void TestAssets::textOnItsBox_data()
+{
+    QTest::addColumn<Art>("art");
+    QTest::addColumn<layout::Rect>("label");
+    QTest::addColumn<QColor>("ground");
+    QTest::addColumn<int>("inset");  // where the box's rim may lie under the label's ends
+    const QColor questionBlue(0xDC, 0xF0, 0xFF);
+    QTest::newRow("one Label3 clock") << Art::OneBackground << layout::one::Label3 << QColor(Qt::white) << 0;
+    // The score box is exactly as wide as its label.
+    QTest::newRow("one Label1 score") << Art::OneBackground << layout::one::Label1 << QColor(0xFF, 0xEC, 0xC8)
+                                      << 12;
+    QTest::newRow("one quiz Label8") << Art::OneQuiz << layout::one::Label8 << questionBlue << 0;
+    QTest::newRow("one quiz Text1") << Art::OneQuiz << layout::one::Text1 << QColor(Qt::white) << 0;
+    QTest::newRow("two quiz Label8") << Art::TwoQuiz << layout::two::Label8 << questionBlue << 0;
+    QTest::newRow("two quiz Text1") << Art::TwoQuiz << layout::two::Text1 << QColor(Qt::white) << 0;
+}
+
+// A label the program writes on lies wholly on its box's one even colour, so
+// its text reads the same everywhere in it.
+void TestAssets::textOnItsBox()
+{
+    QFETCH(Art, art);
+    QFETCH(layout::Rect, label);
+    QFETCH(QColor, ground);
+    QFETCH(int, inset);
+    const QImage img = artImage(art);
+    for (int y = label.top + 1; y < label.bottom() - 1; y += 3)
+        for (int x = label.left + 1 + inset; x < label.right() - 1 - inset; x += 3)
+            QVERIFY2(colourDistance(img.pixel(x, y), ground.rgb()) < 40,
+                     qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
 }
 
 // The speech bubble of the score picture is empty and holds both the one-team

@@ -113,9 +113,6 @@ void scoreBox(QPainter &p)
     outlinedText(p, tab.adjusted(0, 0, 0, -6), QStringLiteral("점 수"), displayFont(22), Qt::white,
                  QColor(0x9A, 0x40, 0x00), 2.5, Qt::AlignCenter, 2);
     roundedBox(p, box, 18, QColor(0xFF, 0xEC, 0xC8), QColor(0xD8, 0x66, 0x00), 7);
-    p.setPen(QPen(QColor(0xFF, 0xB0, 0x40), 2));
-    p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(box.adjusted(7, 7, -7, -7), 11, 11);
 }
 
 // The game's name above the clock box.
@@ -138,7 +135,7 @@ void panelGround(QPainter &p, int width, int height)
 
 void questionBox(QPainter &p, const layout::Rect &label)
 {
-    roundedBox(p, grow(label, 10, 10), 22, QColor(0xDC, 0xF0, 0xFF), QColor(0x2C, 0x78, 0xD8), 5);
+    roundedBox(p, grow(label, 12, 12), 20, QColor(0xDC, 0xF0, 0xFF), QColor(0x2C, 0x78, 0xD8), 5);
 }
 
 void answerBox(QPainter &p, const QRectF &r)
