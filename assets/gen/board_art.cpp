@@ -5,6 +5,9 @@
 
 #include <QPainterPath>
 
+#include <cmath>
+#include <tuple>
+
 namespace artgen {
 
 namespace {

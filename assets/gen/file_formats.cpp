@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <climits>
 #include <functional>
+#include <vector>
 #include <gif_lib.h>
 
 namespace artgen {

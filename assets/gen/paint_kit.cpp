@@ -7,6 +7,8 @@
 #include <QSvgRenderer>
 #include <QtMath>
 
+#include <cmath>
+
 namespace artgen {
 
 namespace {

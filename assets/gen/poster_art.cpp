@@ -7,6 +7,9 @@
 #include <QPainterPath>
 #include <QSvgRenderer>
 
+#include <cmath>
+#include <tuple>
+
 namespace artgen {
 
 namespace {
@@ -124,7 +127,7 @@ QImage rightPicture()
                  Qt::white, 5);
     star(p, QPointF(56, 150), 12, QColor(0xFF, 0xF2, 0x6A));
     star(p, QPointF(246, 146), 14, QColor(0xFF, 0xF2, 0x6A), 0.3);
-    girl(p, QStringLiteral("right"), QPointF(150, 290), 212);
+    girl(p, QStringLiteral("right"), QPointF(150, 294), 226);
     return img;
 }
 
@@ -135,7 +138,7 @@ QImage wrongPicture()
     disc(p, QPointF(150, 152), 142, QColor(0x38, 0xCC, 0xC2), QColor(0x14, 0x92, 0x8C), 8);
     outlinedText(p, QRectF(0, 18, 300, 66), QStringLiteral("틀렸어요"), displayFont(50), Qt::white,
                  QColor(0x0C, 0x5E, 0x5A), 5);
-    girl(p, QStringLiteral("wrong"), QPointF(150, 290), 212);
+    girl(p, QStringLiteral("wrong"), QPointF(150, 294), 226);
     return img;
 }
 
