@@ -22,7 +22,7 @@ inline QList<QByteArray> handRows()
         "...XoooooXoooXoooXooX",
         "...XoooooXoooXoooXoooX",
         ".XXXoooooXoooXoooXoooX",
-        "XoooXooooooooooooooooX",
+        "XoooXooooXoooXoooXoooX",
         "XooooXoooooooooooooooX",
         ".XoooXoooooooooooooooX",
         ".XooooooooooooooooooooX",
