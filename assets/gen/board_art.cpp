@@ -133,7 +133,7 @@ void panelGround(QPainter &p, int width, int height)
     stripes(p, all, kOrange, kYellow, 10);
     p.setRenderHint(QPainter::Antialiasing);
     roundedBox(p, all.adjusted(12, 12, -12, -12), 16, kCream, QColor(0xD0, 0x70, 0x10), 3);
-    drawSvg(p, QStringLiteral("easel.svg"), QRectF(22, 16, 52, 52));
+    drawSvg(p, QStringLiteral("easel.svg"), QRectF(20, 12, 44, 44));
 }
 
 void questionBox(QPainter &p, const layout::Rect &label)
