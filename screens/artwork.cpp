@@ -72,14 +72,26 @@ QPixmap artPixmap(Art art)
     return *it;
 }
 
+// The hot spot of a .cur file: little-endian 16-bit values at offsets 10 and
+// 12 of its first directory entry (Qt reads the picture but not these).
+static QPoint curHotSpot(const QByteArray &file)
+{
+    if (file.size() < 14 || file[2] != 2 || file[3] != 0)
+        return QPoint(layout::kHandHotX, layout::kHandHotY);
+    auto at = [&file](int i) { return int(uchar(file[i])) | int(uchar(file[i + 1])) << 8; };
+    return QPoint(at(10), at(12));
+}
+
 QCursor handCursor()
 {
     static const QCursor cursor = [] {
-        // Qt reads the .cur picture but not its hot spot; the hot spot is fixed.
-        const QImage img(QStringLiteral(":/art/hand.cur"));
+        QFile f(QStringLiteral(":/art/hand.cur"));
+        const QByteArray bytes = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        const QImage img = QImage::fromData(bytes, "ICO");
         if (img.isNull())
             return QCursor(Qt::PointingHandCursor);
-        return QCursor(QPixmap::fromImage(img), layout::kHandHotX, layout::kHandHotY);
+        const QPoint hot = curHotSpot(bytes);
+        return QCursor(QPixmap::fromImage(img), hot.x(), hot.y());
     }();
     return cursor;
 }
