@@ -19,7 +19,7 @@ QString folderWithSeparator(const QString &folder)
 
 namespace {
 
-// Registers file for this process and maps face to its family and weight.
+// Registers file for this process and maps face to its family and style.
 // A file that cannot be read leaves face to the system's fonts.
 void registerFont(const QString &file, const char *face)
 {
@@ -29,9 +29,8 @@ void registerFont(const QString &file, const char *face)
     const QStringList families = QFontDatabase::applicationFontFamilies(id);
     if (families.isEmpty())
         return;
-    const QRawFont raw(file, 12);
-    const QFont::Weight weight = raw.isValid() ? QFont::Weight(raw.weight()) : QFont::Normal;
-    setFaceMapping(QString::fromUtf8(face), families.first(), weight);
+    const QRawFont raw(file, 12.0);
+    setFaceMapping(QString::fromUtf8(face), families.first(), raw.isValid() ? raw.styleName() : QString());
     QFont::insertSubstitution(QString::fromUtf8(face), families.first());
 }
 

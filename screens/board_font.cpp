@@ -1,5 +1,6 @@
 #include "board_font.h"
 
+#include <QFontDatabase>
 #include <QHash>
 
 #include <cmath>
@@ -8,7 +9,7 @@ namespace {
 
 struct FaceMapping {
     QString family;
-    QFont::Weight weight;
+    QString style;
 };
 
 QHash<QString, FaceMapping> &mappings()
@@ -19,9 +20,9 @@ QHash<QString, FaceMapping> &mappings()
 
 }  // namespace
 
-void setFaceMapping(const QString &face, const QString &family, QFont::Weight weight)
+void setFaceMapping(const QString &face, const QString &family, const QString &style)
 {
-    mappings().insert(face, {family, weight});
+    mappings().insert(face, {family, style});
 }
 
 QFont boardFont(const char *face, double points, bool bold)
@@ -29,12 +30,16 @@ QFont boardFont(const char *face, double points, bool bold)
     const QString name = QString::fromUtf8(face);
     QFont f(name);
     const auto it = mappings().constFind(name);
-    QFont::Weight weight = QFont::Normal;
     if (it != mappings().constEnd()) {
         f.setFamilies({it->family, name});
-        weight = it->weight;
+        // A heavy file (the display face) keeps its own style; a regular one takes
+        // the family's own bold style where it has one.
+        if (!it->style.isEmpty() && it->style != QLatin1String("Regular"))
+            f.setStyleName(it->style);
+        else if (bold && QFontDatabase::styles(it->family).contains(QLatin1String("Bold")))
+            f.setStyleName(QStringLiteral("Bold"));
     }
-    f.setWeight(bold ? qMax(weight, QFont::Bold) : weight);
+    f.setBold(bold);
     f.setPixelSize(qMax(1, int(std::lround(points * 96.0 / 72.0))));
     return f;
 }

@@ -1,10 +1,12 @@
 // Start-up: the program folder, fonts that may be missing, the start screen.
+#include "board_font.h"
 #include "click_area.h"
 #include "layout.h"
 #include "shared_state.h"
 #include "splash.h"
 #include "startup.h"
 
+#include <QFontInfo>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -15,6 +17,8 @@ private slots:
     void appDirHasOneSeparator_data();
     void appDirHasOneSeparator();
     void missingFontsAreSkipped();
+    void facesResolveToShippedFonts_data();
+    void facesResolveToShippedFonts();
     void splashGeometry();
     void clickLandsOnItsArea_data();
     void clickLandsOnItsArea();
@@ -45,6 +49,30 @@ void TestStartup::missingFontsAreSkipped()
     frmSplash splash;  // still shows
     splash.show();
     QVERIFY(QTest::qWaitForWindowExposed(&splash));
+}
+
+void TestStartup::facesResolveToShippedFonts_data()
+{
+    QTest::addColumn<QString>("face");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<QString>("style");
+    QTest::newRow("display face is the heavy file") << QString::fromUtf8(layout::kDisplayFace) << false
+                                                    << QStringLiteral("ExtraBold");
+    QTest::newRow("plain face is regular") << QString::fromUtf8(layout::kPlainFace) << false
+                                           << QStringLiteral("Regular");
+    QTest::newRow("plain face asked bold") << QString::fromUtf8(layout::kPlainFace) << true
+                                           << QStringLiteral("Bold");
+}
+
+void TestStartup::facesResolveToShippedFonts()
+{
+    QFETCH(QString, face);
+    QFETCH(bool, bold);
+    QFETCH(QString, style);
+    Shared s;
+    Register_Fonts(s, QStringLiteral(DOMISOL_RUN_DIR));
+    const QFontInfo info(boardFont(face.toUtf8().constData(), 36, bold));
+    QCOMPARE(info.styleName(), style);
 }
 
 void TestStartup::splashGeometry()
