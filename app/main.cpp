@@ -1,6 +1,8 @@
 // 도미솔게임: start-up. The program takes no arguments and reads no settings.
+#include "board_view.h"
 #include "board_window.h"
 #include "datafiles.h"
+#include "editor.h"
 #include "shared_state.h"
 #include "splash.h"
 #include "startup.h"
@@ -25,6 +27,13 @@ int main(int, char **argv)
         if (kind == 1)
             s.Board_Kind = 1;
         QWidget *board = createBoardWindow(s, kind);
+        // A right click on a game ball opens the editor; Main_Renew enables the
+        // board in use again (the only board of the run).
+        if (auto *view = qobject_cast<BoardView *>(board)) {
+            QObject::connect(view, &BoardView::editRequested, view, [view, &s](int game) {
+                openEditor(s, game, [view] { view->setEnabled(true); }, view);
+            });
+        }
         centreOnScreen(board);
         board->show();
         splash->close();

@@ -86,17 +86,6 @@ QString storedPictureName(int game, const QString &ext)
     return QString::number(game + 1) + QLatin1Char('.') + ext;
 }
 
-QString trimSpaces(const QString &text)
-{
-    qsizetype from = 0;
-    qsizetype to = text.size();
-    while (from < to && text.at(from) == QLatin1Char(' '))
-        ++from;
-    while (to > from && text.at(to - 1) == QLatin1Char(' '))
-        --to;
-    return text.mid(from, to - from);
-}
-
 namespace {
 
 // Shown text may carry "\r\n", "\r", "\n" or U+2028/U+2029; each is one break.

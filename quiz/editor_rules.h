@@ -2,6 +2,8 @@
 // becomes a quiz line or a picture line, and the stored picture's name.
 #pragma once
 
+#include "quiz_line.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -40,8 +42,6 @@ QString composeQuizLine(const QString &question, const QString &answer);
 // A question field of a quiz line as a box shows it: "<br>" becomes a line break.
 QString questionBoxText(const QString &field);
 
-// Spaces only, not tabs or line breaks.
-QString trimSpaces(const QString &text);
 
 // Titles of the 35 example pictures, index 0 to 34.
 const QStringList &exampleTitles();

@@ -11,3 +11,14 @@ std::optional<QString> lineField(const QString &line, int n)
         return std::nullopt;
     return parts.at(n - 1);
 }
+
+QString trimSpaces(const QString &text)
+{
+    qsizetype from = 0;
+    qsizetype to = text.size();
+    while (from < to && text.at(from) == QLatin1Char(' '))
+        ++from;
+    while (to > from && text.at(to - 1) == QLatin1Char(' '))
+        --to;
+    return text.mid(from, to - from);
+}

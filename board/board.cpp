@@ -1,0 +1,333 @@
+#include "board.h"
+
+#include "quiz_line.h"
+#include "random_source.h"
+#include "shared_state.h"
+
+#include <cmath>
+
+namespace {
+const QString kEnd = QStringLiteral("end");
+const QString kPlay = QStringLiteral("play");
+}  // namespace
+
+const std::array<std::array<int, 3>, 8> Board::kLines = {{
+    {0, 4, 8}, {2, 4, 6}, {0, 3, 6}, {1, 4, 7}, {2, 5, 8}, {0, 1, 2}, {3, 4, 5}, {6, 7, 8}}};
+
+Board::Board(Shared &s, const BoardPorts &ports, int timer1Ms)
+    : Timer1("Timer1", timer1Ms, [this] { Timer1_Tick(); changed(); }),
+      Timer2("Timer2", layout::kTimer2Ms, [this] { Timer2_Tick(); changed(); }),
+      Timer3("Timer3", layout::kTimer3Ms, [this] { Timer3_Tick(); changed(); }),
+      Timer4("Timer4", layout::kTimer4Ms, [this] { Timer4_Tick(); changed(); }),
+      Timer5("Timer5", layout::kTimer5Ms, [this] { Timer5_Tick(); changed(); }),
+      m_s(s),
+      m_ports(ports)
+{
+    for (EngineTimer *t : {&Timer1, &Timer2, &Timer3, &Timer4, &Timer5})
+        t->setDriver(ports.clock);
+    if (!m_ports.random) {
+        m_ownRandom = std::make_unique<ClockMixedRandom>();
+        m_ports.random = m_ownRandom.get();
+    }
+
+    using namespace layout;
+    for (int i = 0; i < 10; ++i)
+        GBox[i] = Element::at(layout::GBox[i]);
+    Command5 = Element::at(layout::Command5);
+    Command1 = Element::at(layout::Command1);
+    Command2 = Element::at(layout::Command2);
+    Img_SRC = Element::at(layout::Img_SRC);
+    Label2 = Element::at(layout::Label2, false, QStringLiteral("Label2"));
+    Image1 = Element::at(layout::Image1, false);
+    Label4 = Element::at(layout::Label4, false, QStringLiteral("0"));
+    for (int i = 0; i < 9; ++i) {
+        Cubix[i] = Element::at(layout::Cubix[i]);
+        Cubix[i].Picture = QStringLiteral("Cubix_IMG");
+        Cover_Cubix[i] = Element::at({layout::Cover_Cubix.left, layout::Cover_Cubix.top,
+                                      layout::Cover_Cubix.width, layout::Cover_Cubix.height});
+        Cubix_Number[i] = Element::at(i == 0 ? layout::Cubix_Number0 : layout::Cubix_Number, true,
+                                      QString::number(i + 1));
+        Cubix_Icon[i] = Element::at(layout::Cubix_Icon);
+    }
+    Cubix_IMG = Element::at(layout::Cubix_IMG, false);
+    Label9 = Element::at(layout::Label9, true, QStringLiteral("1번 문제"));
+    Pic_Right = Element::at(layout::Pic_Right, false);
+    Pic_Wrong = Element::at(layout::Pic_Wrong, false);
+    Pic_Bingo = Element::at(layout::Pic_Bingo, false);
+    Pic_Score = Element::at(layout::Pic_Score, false);
+    Label5 = Element::at(layout::Label5);
+}
+
+void Board::changed()
+{
+    if (onChanged)
+        onChanged();
+}
+
+void Board::playCue(const char *name)
+{
+    if (m_ports.cues)
+        m_ports.cues->Play_Cue(QString::fromLatin1(name));
+}
+
+void Board::setClockLabel(int seconds)
+{
+    Label3.Caption = QString::number(seconds) + QStringLiteral("초");
+}
+
+// ---- choosing a game ----
+
+void Board::Set_Init()
+{
+    m_s.Time_Limit = 60;
+    m_s.Play_State = kEnd;
+    GBox_MouseDown(0, 1);
+}
+
+void Board::GBox_MouseDown(int i, int button)
+{
+    if (button != 1 || i < 0 || i > 9)
+        return;
+    if (Timer1.running() || m_s.Play_State != kEnd)
+        return;
+    m_s.Game_No = std::int16_t(i);
+    resetScores();
+    Remain_Sec = m_s.Time_Limit;
+    setClockLabel(Remain_Sec);
+    playCue("box.wav");
+    Set_Game();
+}
+
+bool Board::GBox_MouseUp(int i, int button)
+{
+    if (button != 2 || i < 0 || i > 9)
+        return false;
+    m_s.Edit_Game_No = std::int16_t(i);
+    return true;
+}
+
+void Board::Set_Game()
+{
+    Set_Img();
+    Clear_Used_Flag(m_s);
+    Set_Cubix();
+    Set_QA();
+}
+
+void Board::Set_Img()
+{
+    const QString line = m_s.Picture_Table[m_s.Game_No];
+    const QString file = lineField(line, 1).value_or(QString());
+    const QString path = m_s.App_Dir + QStringLiteral("img/") + file;
+    if (!file.isEmpty() && m_ports.pictures && m_ports.pictures->loadPicture(path))
+        Image1.Picture = path;
+    // Drawing the held picture covers whatever was drawn before; with none
+    // ever loaded the area keeps what it shows.
+    if (!Image1.Picture.isEmpty()) {
+        Img_SRC.Picture = Image1.Picture;
+        Img_SRC_Script.clear();
+        ++pictureSerial;
+    }
+    if (const auto caption = lineField(line, 2))
+        Picture_Caption = *caption;
+}
+
+void Board::Set_QA()
+{
+    for (int i = 0; i < 9; ++i)
+        for (int c = 0; c < 3; ++c)
+            Cell_QA[i][c].clear();
+    for (int i = 0; i < 9; ++i) {
+        int r = 0;
+        do {
+            const double u = m_ports.random->reseedAndDraw();
+            r = std::clamp(int(std::floor(u * 9)), 0, 8);
+        } while (m_s.Used_Flag[r] == 1);
+        const QString &line = m_s.Quiz_Table[m_s.Game_No][r];
+        Cell_QA[i][0] = lineField(line, 1).value_or(QString());
+        Cell_QA[i][1] = lineField(line, 2).value_or(QString());
+        Cell_QA[i][2] = QString::number(r);
+        Cell_QA[i][3] = QStringLiteral("no");
+        m_s.Used_Flag[r] = 1;
+    }
+}
+
+void Board::Set_Cubix()
+{
+    const double w = Img_SRC.Width / 3;
+    const double h = std::floor(Img_SRC.Height / 3) + 3;
+    for (int i = 0; i < 9; ++i) {
+        Cubix[i].Width = w;
+        Cubix[i].Height = h;
+        Cubix[i].Picture = QStringLiteral("Cubix_IMG");
+        Cubix[i].Visible = true;
+        Cover_Cubix[i].Width = w;
+        Cover_Cubix[i].Height = h;
+        Cubix[i].Left = (i % 3) * w + Img_SRC.Left;
+        Cubix[i].Top = (i / 3) * h + Img_SRC.Top;
+        Cubix_Number[i].Caption = QString::number(i + 1);
+        Cubix_Icon[i].Visible = false;
+        Cubix_Number[i].Visible = true;
+    }
+}
+
+void Board::layoutStep()
+{
+    for (int i = 0; i < 9; ++i) {
+        const layout::Rect g = layout::gboxAtRun(i);
+        GBox[i].Width = g.width;
+        GBox[i].Top = g.top;
+        GBox[i].Left = g.left;
+        Cover_Cubix[i].Top = layout::Cover_Cubix.top;
+        Cover_Cubix[i].Left = layout::Cover_Cubix.left;
+        Cubix_Icon[i].Top = layout::Cubix_Icon.top;
+        Cubix_Icon[i].Left = layout::Cubix_Icon.left;
+        Cubix_Icon[i].Visible = false;
+    }
+    Set_Cubix();
+    Pic_Bingo.Left = layout::kPicBingoRunLeft;
+    Pic_Bingo.Top = layout::kPicBingoRunTop;
+    Pic_Score.Left = layout::kPicScoreRunLeft;
+    Pic_Score.Top = layout::kPicScoreRunTop;
+    Pic_Quiz.Left = layout::kPicQuizRunLeft;
+    Pic_Quiz.Top = layout::kPicQuizRunTop;
+}
+
+// ---- a question ----
+
+void Board::Cover_Cubix_Click(int i)
+{
+    if (i < 0 || i > 8)
+        return;
+    if (m_s.Play_State != kPlay || Cubix_Icon[i].Visible)
+        return;
+    Cur_Cell = std::int16_t(i);
+    Label9.Caption = QString::number(i + 1) + QStringLiteral("번 문제");
+    Label8.Caption = QString(Cell_QA[i][0]).replace(QStringLiteral("<br>"), QStringLiteral("\r\n"));
+    Cur_Answer = trimSpaces(Cell_QA[i][1]);
+    Pic_Quiz.Width = 1;
+    Pic_Quiz.Left = Img_SRC.Left + Img_SRC.Width / 2;
+    openCellStep(i);
+    Pic_Quiz.Visible = true;
+    m_verdictGiven = false;
+    Timer2.start();
+}
+
+void Board::Timer2_Tick()
+{
+    if (Pic_Quiz.Width > 640) {
+        Timer2.stop();
+        return;
+    }
+    Pic_Quiz.Left -= 64;
+    Pic_Quiz.Width += 128;
+}
+
+void Board::Set_Script()
+{
+    Label2Points = 24;
+    Label2.Caption = Picture_Caption;
+    const QSizeF size = m_ports.text ? m_ports.text->measure(Picture_Caption, layout::kDisplayFace, 24)
+                                     : QSizeF();
+    Label2.Width = size.width();
+    Label2.Height = size.height();
+    const double x = (Img_SRC.Width - Label2.Width) / 2;
+    const double y = Img_SRC.Height - Label2.Height - 36;
+    static const int offsets[8][2] = {{-2, 0}, {2, 0}, {0, -2}, {0, 2}, {2, 2}, {-2, -2}, {-2, 2}, {2, -2}};
+    for (const auto &o : offsets)
+        Img_SRC_Script.push_back({Picture_Caption, x + o[0], y + o[1], 24, 0x000000});
+    Img_SRC_Script.push_back({Picture_Caption, x, y, 24, 0xFFFFFF});
+}
+
+// ---- judging and the chain after it ----
+
+bool Board::judge(bool right, const QString &mark, const QString &status)
+{
+    if (m_verdictGiven || trimSpaces(Text1.Caption).isEmpty())
+        return false;
+    m_verdictGiven = true;
+    Timer3.start();
+    const int c = Cur_Cell;
+    if (right) {
+        Pic_Right.Visible = true;
+        playCue("right.wav");
+        Cubix[c].Visible = false;
+    } else {
+        Pic_Wrong.Visible = true;
+        playCue("bome.wav");
+    }
+    if (!mark.isEmpty()) {
+        Cubix_Icon[c].Picture = mark;
+        Cubix_Icon[c].Visible = true;
+    }
+    Cell_QA[c][3] = status;
+    return true;
+}
+
+void Board::Timer3_Tick()
+{
+    Timer3.stop();
+    Pic_Quiz.Visible = false;
+    Pic_Right.Visible = false;
+    Pic_Wrong.Visible = false;
+    clearAnswerArea();
+    m_verdictGiven = false;
+    Check_Bingo();
+    afterCheckBingo();
+    Timer5.start();
+}
+
+void Board::Timer4_Tick()
+{
+    Timer4.stop();
+    Pic_Bingo.Visible = false;
+    All_Check();
+}
+
+void Board::Timer5_Tick()
+{
+    Timer5.stop();
+    for (int i = 0; i < 9; ++i)
+        if (Cubix_Icon[i].Visible)
+            Cubix[i].Visible = true;
+    All_Check();
+}
+
+void Board::Pic_Bingo_Click()
+{
+    Pic_Bingo.Visible = false;
+}
+
+void Board::Pic_Score_Click()
+{
+    Pic_Score.Visible = false;
+}
+
+// ---- game controls ----
+
+void Board::Command1_Click()
+{
+    if (m_s.Play_State != kEnd)
+        return;
+    Timer1.stop();
+    playCue("applous.WAV");
+    for (Element &c : Cubix)
+        c.Visible = false;
+    Set_Script();
+}
+
+void Board::Time_Up_Click()
+{
+    addInt16(m_s.Time_Limit, 30);
+    setClockLabel(m_s.Time_Limit);
+    Remain_Sec = m_s.Time_Limit;
+}
+
+void Board::Command4_Click()
+{
+    if (m_s.Time_Limit <= 59)
+        return;
+    m_s.Time_Limit = std::int16_t(m_s.Time_Limit - 30);
+    setClockLabel(m_s.Time_Limit);
+    Remain_Sec = m_s.Time_Limit;
+}

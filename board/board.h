@@ -1,0 +1,122 @@
+// The game engine shared by both boards: fields, cell records, element state and
+// the procedures and handlers of choosing, showing, judging and ending a game.
+// A board derives from Board, adds its own elements, and overrides the hooks
+// below (start button, Timer1 tick, open step 7, scores, Check_Bingo, All_Check, turn pass).
+#pragma once
+
+#include "element.h"
+#include "engine_timer.h"
+#include "ports.h"
+
+#include <QString>
+#include <QVector>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+struct Shared;
+
+// A caption drawn onto Img_SRC by Set_Script, top left of the text at (X, Y).
+struct ScriptDraw {
+    QString Text;
+    double X = 0, Y = 0;
+    double Points = 0;
+    std::uint32_t Colour = 0;  // 0xRRGGBB
+};
+
+struct BoardPorts {
+    CuePlayer *cues = nullptr;
+    PictureLoader *pictures = nullptr;
+    TextMeasurer *text = nullptr;
+    RandomSource *random = nullptr;
+    TimerDriver *clock = nullptr;
+};
+
+class Board {
+public:
+    Board(Shared &s, const BoardPorts &ports, int timer1Ms);
+    virtual ~Board() = default;
+    Board(const Board &) = delete;
+    Board &operator=(const Board &) = delete;
+
+    // Called after every timer tick, when element state may have changed.
+    std::function<void()> onChanged;
+
+    // ---- fields ----
+    std::int16_t Remain_Sec = 0;
+    std::array<std::array<QString, 4>, 10> Cell_QA;  // row 9 unused; columns: question, answer, line, status
+    QString Cur_Answer;
+    std::int16_t Cur_Cell = 0;
+    QString Picture_Caption;
+
+    // ---- elements shared by both boards ----
+    std::array<Element, 10> GBox;
+    Element Command5, Command1, Command2;
+    Element Label3, Time_Up, Command4;
+    Element Img_SRC, Label2, Image1, Label4;
+    std::array<Element, 9> Cubix, Cover_Cubix, Cubix_Number, Cubix_Icon;
+    Element Cubix_IMG;
+    Element Pic_Quiz, Label9, Label8, Text1, Command3, Pic_Right, Pic_Wrong;
+    Element Pic_Bingo, Pic_Score, Label5;
+    double Label2Points = layout::Label2Style.points;  // Label2's font size
+    QVector<ScriptDraw> Img_SRC_Script;  // captions drawn over the current picture
+    int pictureSerial = 0;                // grows each time Set_Img draws a picture
+
+    EngineTimer Timer1, Timer2, Timer3, Timer4, Timer5;
+
+    // ---- procedures ----
+    void Set_Init();
+    void Set_Game();
+    void Set_Img();
+    void Set_QA();
+    void Set_Cubix();
+    void Set_Script();
+    void layoutStep();
+    virtual void Check_Bingo() = 0;
+    virtual void All_Check() = 0;
+
+    // ---- events ----
+    void GBox_MouseDown(int i, int button);
+    // Right release: sets Edit_Game_No; true when the editor is to be shown.
+    bool GBox_MouseUp(int i, int button);
+    void Cover_Cubix_Click(int i);
+    virtual void Command5_Click() = 0;
+    void Command1_Click();  // reveal
+    void Time_Up_Click();
+    void Command4_Click();
+    void Pic_Bingo_Click();
+    void Pic_Score_Click();  // also Label5
+
+    // The eight lines in the order they are tested.
+    static const std::array<std::array<int, 3>, 8> kLines;
+
+protected:
+    Shared &m_s;
+    BoardPorts m_ports;
+    std::unique_ptr<RandomSource> m_ownRandom;  // when the ports bring none
+
+    void playCue(const char *name);
+    void setClockLabel(int seconds);
+    // Shared verdict steps: Timer3, the verdict picture and cue; on right, the
+    // cell is uncovered and marked with mark and status.
+    // Does nothing and returns false while the answer area is blank or the
+    // open question already has its verdict (one verdict per question).
+    bool judge(bool right, const QString &mark, const QString &status);
+    bool m_verdictGiven = false;
+
+    virtual void resetScores() = 0;            // game box step 4
+    virtual void openCellStep(int i) = 0;      // cell click step 7
+    virtual void Timer1_Tick() = 0;
+    virtual void afterCheckBingo() {}          // Timer3 tick, after the line count
+    virtual void clearAnswerArea() { Text1.Caption.clear(); }
+
+private:
+    void Timer2_Tick();
+    void Timer3_Tick();
+    void Timer4_Tick();
+    void Timer5_Tick();
+    void changed();
+};
+

@@ -1,0 +1,201 @@
+#include "board_view.h"
+
+#include "artwork.h"
+#include "board_widgets.h"
+#include "click_area.h"
+#include "cue_player.h"
+#include "random_source.h"
+#include "shared_state.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QPainter>
+
+namespace {
+QSize sizeOf(const layout::Rect &r)
+{
+    return QSize(r.width, r.height);
+}
+
+// The tile face: Cubix_IMG stretched over a tile, made once per tile size.
+QPixmap tileFace(QSize size)
+{
+    static QPixmap face;
+    if (face.size() != size)
+        face = artPixmap(Art::TileSource).scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return face;
+}
+}  // namespace
+
+BoardView::BoardView(Shared &s, std::unique_ptr<CuePlayer> cues, std::unique_ptr<RandomSource> random,
+                     TimerDriver *clock, Art background, Art quizPanel)
+    : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+                           | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
+      m_s(s),
+      m_cues(cues ? std::move(cues) : std::make_unique<QtCuePlayer>(s.App_Dir)),
+      m_pictures(sizeOf(layout::Img_SRC)),
+      m_random(random ? std::move(random) : std::make_unique<ClockMixedRandom>()),
+      m_clock(clock ? clock : &m_qtClock),
+      m_background(background),
+      m_quizPanel(quizPanel)
+{
+    setFixedSize(layout::kClientWidth, layout::kClientHeight);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+BoardView::~BoardView() = default;
+
+BoardPorts BoardView::ports()
+{
+    return BoardPorts{m_cues.get(), &m_pictures, &m_text, m_random.get(), m_clock};
+}
+
+void BoardView::attach(Board *board)
+{
+    m_board = board;
+    board->onChanged = [this] { sync(); };
+}
+
+void BoardView::createSharedElements()
+{
+    Img_SRC = new PictureArea(this, sizeOf(layout::Img_SRC));
+    for (int i = 0; i < 9; ++i) {
+        Cubix[i] = new PictureBox(this);
+        Cubix_Number[i] = new BoardLabel(Cubix[i], layout::Cubix_NumberStyle);
+        Cubix_Icon[i] = new PictureBox(Cubix[i]);
+        Cubix_Icon[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
+        Cover_Cubix[i] = new ClickArea(Cubix[i]);  // in front of the number and the mark
+        connect(Cover_Cubix[i], &ClickArea::clicked, this, [this, i] {
+            m_board->Cover_Cubix_Click(i);
+            sync();
+        });
+    }
+    for (int i = 0; i < 10; ++i) {
+        GBox[i] = new ClickArea(this);
+        connect(GBox[i], &ClickArea::pressed, this, [this, i](int button) {
+            m_board->GBox_MouseDown(i, button);
+            sync();
+        });
+        connect(GBox[i], &ClickArea::released, this, [this, i](int button) {
+            if (button != 2)
+                return;
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+            if (m_board->GBox_MouseUp(i, button))
+                emit editRequested(i);
+            QApplication::restoreOverrideCursor();
+        });
+    }
+    Command5 = new ClickArea(this);
+    Command1 = new ClickArea(this);
+    Command2 = new ClickArea(this);
+    connect(Command5, &ClickArea::clicked, this, [this] { m_board->Command5_Click(); sync(); });
+    connect(Command1, &ClickArea::clicked, this, [this] { m_board->Command1_Click(); sync(); });
+    connect(Command2, &ClickArea::clicked, this, [] { QCoreApplication::quit(); });
+
+    Label3 = new BoardLabel(this, layout::one::Label3Style);
+    Time_Up = new QPushButton(QStringLiteral("▲"), this);
+    Command4 = new QPushButton(QStringLiteral("▼"), this);
+    for (QPushButton *button : {Time_Up, Command4})
+        button->setFocusPolicy(Qt::NoFocus);
+    connect(Time_Up, &QPushButton::clicked, this, [this] { m_board->Time_Up_Click(); sync(); });
+    connect(Command4, &QPushButton::clicked, this, [this] { m_board->Command4_Click(); sync(); });
+
+    Pic_Quiz = new PictureBox(this, artPixmap(m_quizPanel));
+    Pic_Quiz->setCursor(handCursor());
+    Label9 = new BoardLabel(Pic_Quiz, layout::Label9Style);
+    Label8 = new BoardLabel(Pic_Quiz, layout::Label8Style, true);
+    Command3 = new ClickArea(Pic_Quiz);
+    Pic_Right = new PictureBox(Pic_Quiz, artPixmap(Art::Right));
+    Pic_Right->setBackground(QColor::fromRgb(layout::Pic_RightBackground));
+    Pic_Wrong = new PictureBox(Pic_Quiz, artPixmap(Art::Wrong));
+
+    Pic_Bingo = new PictureBox(this, artPixmap(Art::Bingo));
+    connect(Pic_Bingo, &PictureBox::clicked, this, [this] { m_board->Pic_Bingo_Click(); sync(); });
+    Pic_Score = new PictureBox(this, artPixmap(Art::Score));
+    connect(Pic_Score, &PictureBox::clicked, this, [this] { m_board->Pic_Score_Click(); sync(); });
+    Label5 = new ClickArea(Pic_Score);
+    connect(Label5, &ClickArea::clicked, this, [this] { m_board->Pic_Score_Click(); sync(); });
+}
+
+void BoardView::finishStacking()
+{
+    // Windowed buttons in front of the clock label; verdict pictures over the
+    // panel's children, the wrong one in front; panels over the cells.
+    Time_Up->raise();
+    Command4->raise();
+    Pic_Right->raise();
+    Pic_Wrong->raise();
+    Label5->raise();
+    Pic_Quiz->raise();
+    Pic_Bingo->raise();
+    Pic_Score->raise();
+}
+
+void BoardView::sync()
+{
+    if (!m_board)
+        return;
+    Board &b = *m_board;
+    applyElement(Img_SRC, b.Img_SRC);
+    if (m_drawnPicture != b.pictureSerial) {
+        Img_SRC->drawPicture(m_pictures.current());
+        m_drawnPicture = b.pictureSerial;
+        m_drawnScript = 0;
+    }
+    for (; m_drawnScript < b.Img_SRC_Script.size(); ++m_drawnScript)
+        Img_SRC->drawScript(b.Img_SRC_Script[m_drawnScript]);
+
+    for (int i = 0; i < 9; ++i) {
+        applyElement(Cubix[i], b.Cubix[i]);
+        Cubix[i]->setPicture(tileFace(Cubix[i]->size()));
+        applyElement(Cubix_Number[i], b.Cubix_Number[i]);
+        Cubix_Number[i]->setCaption(b.Cubix_Number[i].Caption);
+        applyElement(Cubix_Icon[i], b.Cubix_Icon[i]);
+        Cubix_Icon[i]->setPicture(markPicture(b.Cubix_Icon[i].Picture));
+        applyElement(Cover_Cubix[i], b.Cover_Cubix[i]);
+    }
+    for (int i = 0; i < 10; ++i)
+        applyElement(GBox[i], b.GBox[i]);
+    applyElement(Command5, b.Command5);
+    applyElement(Command1, b.Command1);
+    applyElement(Command2, b.Command2);
+    applyElement(Label3, b.Label3);
+    Label3->setCaption(b.Label3.Caption);
+    applyElement(Time_Up, b.Time_Up);
+    applyElement(Command4, b.Command4);
+
+    applyElement(Pic_Quiz, b.Pic_Quiz);
+    applyElement(Label9, b.Label9);
+    Label9->setCaption(b.Label9.Caption);
+    applyElement(Label8, b.Label8);
+    Label8->setCaption(b.Label8.Caption);
+    applyElement(Command3, b.Command3);
+    applyElement(Pic_Right, b.Pic_Right);
+    applyElement(Pic_Wrong, b.Pic_Wrong);
+    applyElement(Pic_Bingo, b.Pic_Bingo);
+    applyElement(Pic_Score, b.Pic_Score);
+    applyElement(Label5, b.Label5);
+    syncBoard();
+}
+
+void BoardView::showEvent(QShowEvent *e)
+{
+    QWidget::showEvent(e);
+    if (!m_laidOut && m_board) {
+        m_laidOut = true;
+        m_board->layoutStep();
+    }
+    sync();
+}
+
+void BoardView::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.drawPixmap(0, 0, artPixmap(m_background));
+}
+
+void BoardView::closeEvent(QCloseEvent *e)
+{
+    e->accept();
+    QCoreApplication::quit();
+}

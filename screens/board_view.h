@@ -1,0 +1,84 @@
+// The part of a board window that both boards share: background, play area,
+// cells, game balls, big buttons, clock, question panel, bingo and score panels.
+// A board window derives from BoardView, creates its own elements between
+// createSharedElements() and finishStacking(), and syncs them in syncBoard().
+#pragma once
+
+#include "artwork.h"
+#include "board.h"
+#include "picture_loader.h"
+#include "qt_timer_driver.h"
+
+#include <QPixmap>
+#include <QPushButton>
+#include <QWidget>
+
+#include <array>
+#include <memory>
+
+class BoardLabel;
+class ClickArea;
+class PictureArea;
+class PictureBox;
+struct Shared;
+
+class BoardView : public QWidget {
+    Q_OBJECT
+public:
+    ~BoardView() override;
+
+    // Element widgets, for tests and for derived windows.
+    std::array<ClickArea *, 10> GBox{};
+    ClickArea *Command5 = nullptr, *Command1 = nullptr, *Command2 = nullptr;
+    BoardLabel *Label3 = nullptr;
+    QPushButton *Time_Up = nullptr, *Command4 = nullptr;
+    PictureArea *Img_SRC = nullptr;
+    std::array<PictureBox *, 9> Cubix{}, Cubix_Icon{};
+    std::array<BoardLabel *, 9> Cubix_Number{};
+    std::array<ClickArea *, 9> Cover_Cubix{};
+    PictureBox *Pic_Quiz = nullptr, *Pic_Right = nullptr, *Pic_Wrong = nullptr;
+    BoardLabel *Label9 = nullptr, *Label8 = nullptr;
+    ClickArea *Command3 = nullptr;
+    PictureBox *Pic_Bingo = nullptr, *Pic_Score = nullptr;
+    ClickArea *Label5 = nullptr;
+
+    // Brings every widget in line with the engine's state.
+    void sync();
+
+signals:
+    // A right-button release on GBox(game): the host wants the editor on it.
+    void editRequested(int game);
+
+protected:
+    // Null cues, random or clock: the program's own player, generator and QTimer clock.
+    BoardView(Shared &s, std::unique_ptr<CuePlayer> cues, std::unique_ptr<RandomSource> random,
+              TimerDriver *clock, Art background, Art quizPanel);
+    // The engine is made by the derived window, then handed over here.
+    void attach(Board *board);
+    void createSharedElements();
+    void finishStacking();
+    virtual void syncBoard() {}
+    // Picture of a mark store named by the engine ("Img_Win", ...).
+    virtual QPixmap markPicture(const QString &store) const = 0;
+
+    void showEvent(QShowEvent *e) override;
+    void paintEvent(QPaintEvent *) override;
+    void closeEvent(QCloseEvent *e) override;
+
+    Shared &m_s;
+    std::unique_ptr<CuePlayer> m_cues;
+    QtPictureLoader m_pictures;
+    QtTextMeasurer m_text;
+    std::unique_ptr<RandomSource> m_random;
+    QtTimerDriver m_qtClock;  // outlives the engine's timers (declared before them)
+    TimerDriver *m_clock;
+    BoardPorts ports();
+
+private:
+    Board *m_board = nullptr;
+    Art m_background;
+    Art m_quizPanel;
+    bool m_laidOut = false;
+    int m_drawnPicture = 0;
+    int m_drawnScript = 0;
+};

@@ -1,0 +1,51 @@
+#include "frm_main1.h"
+
+#include "board_widgets.h"
+#include "click_area.h"
+
+FrmMain1::FrmMain1(Shared &s, std::unique_ptr<CuePlayer> cues, std::unique_ptr<RandomSource> random,
+                   TimerDriver *clock)
+    : BoardView(s, std::move(cues), std::move(random), clock, Art::OneBackground, Art::OneQuiz),
+      m_board(s, ports())
+{
+    setWindowTitle(QStringLiteral("도미솔게임 - 1팀용"));
+    attach(&m_board);
+    createSharedElements();
+    Label1 = new BoardLabel(this, layout::one::Label1Style);
+    Text1 = new BoardLabel(Pic_Quiz, layout::Text1Style);
+    Label7 = new ClickArea(Pic_Quiz, false);
+    Label10 = new ClickArea(Pic_Quiz, false);
+    Label6 = new BoardLabel(Pic_Score, layout::one::Label6Style);
+    connect(Command3, &ClickArea::clicked, this, [this] { m_board.Command3_Click(); sync(); });
+    connect(Label7, &ClickArea::clicked, this, [this] { m_board.Label7_Click(); sync(); });
+    connect(Label10, &ClickArea::clicked, this, [this] { m_board.Label10_Click(); sync(); });
+    finishStacking();
+    m_board.Set_Init();
+    sync();
+}
+
+FrmMain1::~FrmMain1()
+{
+    m_board.onChanged = nullptr;
+}
+
+void FrmMain1::syncBoard()
+{
+    applyElement(Label1, m_board.Label1);
+    Label1->setCaption(m_board.Label1.Caption);
+    applyElement(Text1, m_board.Text1);
+    Text1->setCaption(m_board.Text1.Caption);
+    applyElement(Label7, m_board.Label7);
+    applyElement(Label10, m_board.Label10);
+    applyElement(Label6, m_board.Label6);
+    Label6->setCaption(m_board.Label6.Caption);
+}
+
+QPixmap FrmMain1::markPicture(const QString &store) const
+{
+    if (store == QLatin1String("Img_Win"))
+        return artPixmap(Art::HeartPink);
+    if (store == QLatin1String("Img_Lose"))
+        return artPixmap(Art::Cross);
+    return {};
+}

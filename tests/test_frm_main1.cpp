@@ -1,0 +1,306 @@
+// The one-team window under the offscreen platform: what shows at start, where
+// clicks land, the panel sliding in, the editor hook, the game picture.
+#include "board_fixture.h"
+#include "board_widgets.h"
+#include "click_area.h"
+#include "cue_player.h"
+#include "frm_main1.h"
+#include "picture_loader.h"
+
+#include <QApplication>
+#include <QImageWriter>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cmath>
+
+namespace {
+
+struct Window {
+    Shared s;
+    ManualClock clock;
+    RecordingCues *cues = new RecordingCues;
+    std::unique_ptr<FrmMain1> w;
+
+    Window()
+    {
+        for (int q = 0; q < 9; ++q)
+            s.Quiz_Table[0][q] = QStringLiteral("question %1;answer %1").arg(q);
+        w = std::make_unique<FrmMain1>(s, std::unique_ptr<CuePlayer>(cues), nullptr, &clock);
+        w->show();
+    }
+    OneTeamBoard &b() { return w->board(); }
+
+    // A left click sent to whatever lies at p in the window, as the mouse would.
+    void clickAt(QPoint p, Qt::MouseButton button = Qt::LeftButton)
+    {
+        QWidget *target = w->childAt(p);
+        QVERIFY(target);
+        const QPoint local = target->mapFrom(w.get(), p);
+        QTest::mousePress(target, button, {}, local);
+        QTest::mouseRelease(target, button, {}, local);
+    }
+    QPoint centreOf(QWidget *child) const
+    {
+        return child->mapTo(w.get(), child->rect().center());
+    }
+};
+
+}  // namespace
+
+class TestFrmMain1 : public QObject {
+    Q_OBJECT
+private slots:
+    void windowAtStart();
+    void handCursorExactlyOnClickAreas();
+    void clickOnANumberReachesItsCell();
+    void panelSlidesInFromTheMiddle();
+    void panelButtonsLieOverTheirFaces();
+    void aWholeQuestionByClicks();
+    void scorePanelClickLandsOnLabel5();
+    void rightReleaseRequestsTheEditor();
+    void pictureLoader_data();
+    void pictureLoader();
+    void cuesFromBadFilesAreSilent();
+    void revealPaintsAnOutlinedCaption();
+};
+
+void TestFrmMain1::windowAtStart()
+{
+    Window t;
+    QVERIFY(QTest::qWaitForWindowExposed(t.w.get()));
+    QCOMPARE(t.w->windowTitle(), QStringLiteral("도미솔게임 - 1팀용"));
+    QCOMPARE(t.w->size(), QSize(1024, 768));
+    QCOMPARE(t.w->minimumSize(), t.w->maximumSize());
+    for (QWidget *hidden : std::initializer_list<QWidget *>{t.w->Pic_Quiz, t.w->Pic_Bingo, t.w->Pic_Score})
+        QVERIFY(!hidden->isVisible());
+    QVERIFY(!t.w->Pic_Right->isVisibleTo(t.w->Pic_Quiz));
+    QVERIFY(!t.w->Pic_Wrong->isVisibleTo(t.w->Pic_Quiz));
+    for (int i = 0; i < 9; ++i) {
+        QVERIFY(t.w->Cubix[i]->isVisible());
+        QVERIFY(t.w->Cubix_Number[i]->isVisible());
+        QCOMPARE(t.w->Cubix_Number[i]->text(), QString::number(i + 1));
+        QVERIFY(!t.w->Cubix_Icon[i]->isVisible());
+    }
+    QCOMPARE(t.w->Label3->text(), QStringLiteral("60초"));
+    QCOMPARE(t.w->Label1->text(), QStringLiteral("0"));
+    QVERIFY(t.w->Time_Up->isVisible() && t.w->Command4->isVisible());
+    // the first layout step has run: the exact grid and the balls' run-time places
+    QCOMPARE(t.w->Cubix[4]->geometry(), QRect(282, 239, 247, 199));
+    QCOMPARE(t.w->GBox[3]->geometry(), QRect(308, 670, 100, 80));
+    QCOMPARE(t.w->GBox[9]->geometry(), QRect(912, 652, 80, 80));
+    QCOMPARE(t.cues->played, QStringList{"box.wav"});
+}
+
+void TestFrmMain1::handCursorExactlyOnClickAreas()
+{
+    Window t;
+    const Qt::CursorShape hand = handCursor().shape();
+    QList<QWidget *> withHand = {t.w->Command5, t.w->Command1, t.w->Command2, t.w->Pic_Quiz,
+                                 t.w->Command3, t.w->Label5};
+    for (int i = 0; i < 10; ++i)
+        withHand << t.w->GBox[i];
+    for (int i = 0; i < 9; ++i)
+        withHand << t.w->Cover_Cubix[i];
+    for (QWidget *w : t.w->findChildren<QWidget *>()) {
+        const bool own = w->testAttribute(Qt::WA_SetCursor);
+        QVERIFY2(own == withHand.contains(w), qPrintable(w->metaObject()->className()));
+        if (own)
+            QCOMPARE(w->cursor().shape(), hand);
+    }
+}
+
+void TestFrmMain1::clickOnANumberReachesItsCell()
+{
+    Window t;
+    t.b().Command5_Click();
+    for (int i = 0; i < 9; ++i) {
+        const QPoint p = t.centreOf(t.w->Cubix_Number[i]);
+        QCOMPARE(t.w->childAt(p), t.w->Cover_Cubix[i]);
+    }
+    t.clickAt(t.centreOf(t.w->Cubix_Number[6]));
+    QCOMPARE(t.b().Cur_Cell, 6);
+    QVERIFY(t.w->Pic_Quiz->isVisible());
+    QVERIFY(!t.w->Cubix_Number[6]->isVisible());
+    QCOMPARE(t.w->Label9->text(), QStringLiteral("7번 문제"));
+}
+
+void TestFrmMain1::panelSlidesInFromTheMiddle()
+{
+    Window t;
+    t.b().Command5_Click();
+    t.clickAt(t.centreOf(t.w->Cubix_Number[0]));
+    for (int k = 0; k <= 5; ++k) {
+        const double left = 405.5 - 64 * k, width = 1 + 128 * k;
+        const int l = int(std::lround(left));
+        QCOMPARE(t.w->Pic_Quiz->geometry(), QRect(l, 80, int(std::lround(left + width)) - l, 521));
+        t.clock.advance(50);
+    }
+    QCOMPARE(t.w->Pic_Quiz->geometry(), QRect(86, 80, 641, 521));
+}
+
+void TestFrmMain1::panelButtonsLieOverTheirFaces()
+{
+    Window t;
+    t.b().Command5_Click();
+    t.clickAt(t.centreOf(t.w->Cubix_Number[2]));
+    t.clock.advance(300);
+    const QPoint panel = t.w->Pic_Quiz->pos();
+    const struct {
+        layout::Rect face;
+        QWidget *area;
+    } rows[] = {{layout::one::Command3, t.w->Command3},
+                {layout::one::Label7, t.w->Label7},
+                {layout::one::Label10, t.w->Label10}};
+    for (const auto &row : rows) {
+        const QRect face(panel + QPoint(row.face.left, row.face.top), QSize(row.face.width, row.face.height));
+        for (QPoint p : {face.center(), face.topLeft() + QPoint(2, 2), face.bottomRight() - QPoint(2, 2)})
+            QCOMPARE(t.w->childAt(p), row.area);
+    }
+}
+
+void TestFrmMain1::aWholeQuestionByClicks()
+{
+    Window t;
+    t.clickAt(t.centreOf(t.w->Command5));
+    QCOMPARE(t.s.Play_State, QStringLiteral("play"));
+    t.clickAt(t.centreOf(t.w->Cubix_Number[4]));
+    t.clock.advance(300);
+    t.clickAt(t.centreOf(t.w->Label7));  // before the answer: nothing
+    QVERIFY(!t.w->Pic_Right->isVisible());
+    t.clickAt(t.centreOf(t.w->Command3));
+    QCOMPARE(t.w->Text1->text(), t.b().Cur_Answer);
+    QVERIFY(t.w->Text1->text().startsWith("answer "));
+    t.clickAt(t.centreOf(t.w->Label7));
+    QVERIFY(t.w->Pic_Right->isVisible());
+    QVERIFY(!t.w->Cubix[4]->isVisible());
+    QCOMPARE(t.w->Label1->text(), QStringLiteral("10"));
+    t.clock.advance(2500);
+    QVERIFY(!t.w->Pic_Quiz->isVisible());
+    QVERIFY(t.w->Cubix[4]->isVisible());
+    QVERIFY(t.w->Cubix_Icon[4]->isVisible());
+    QCOMPARE(t.w->Cubix_Icon[4]->geometry(), QRect(70, 46, 100, 100));
+}
+
+void TestFrmMain1::scorePanelClickLandsOnLabel5()
+{
+    Window t;
+    t.b().Command5_Click();
+    t.clock.advance(61000);
+    QVERIFY(t.w->Pic_Score->isVisible());
+    QCOMPARE(t.w->Pic_Score->geometry(), QRect(140, 60, 523, 521));
+    QCOMPARE(t.w->childAt(t.centreOf(t.w->Label6)), t.w->Label5);
+    t.clickAt(t.centreOf(t.w->Label6));
+    QVERIFY(!t.w->Pic_Score->isVisible());
+}
+
+void TestFrmMain1::rightReleaseRequestsTheEditor()
+{
+    Window t;
+    t.b().Command5_Click();  // during a game too
+    QSignalSpy spy(t.w.get(), &BoardView::editRequested);
+    t.clickAt(t.centreOf(t.w->GBox[6]), Qt::RightButton);
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.at(0).at(0).toInt(), 6);
+    QCOMPARE(t.s.Edit_Game_No, 6);
+    QVERIFY(!QApplication::overrideCursor());
+    QCOMPARE(t.s.Game_No, 0);  // the game is not changed
+    t.clickAt(t.centreOf(t.w->GBox[6]));  // a left click sends nothing
+    QCOMPARE(spy.count(), 1);
+}
+
+void TestFrmMain1::pictureLoader_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("format");  // empty: garbage bytes
+    QTest::addColumn<bool>("loads");
+    QTest::newRow("jpeg") << "a.jpg" << QByteArray("jpg") << true;
+    QTest::newRow("jpeg named .png, read by content") << "b.png" << QByteArray("jpg") << true;
+    QTest::newRow("bitmap") << "c.bmp" << QByteArray("bmp") << true;
+    QTest::newRow("not a picture") << "d.jpg" << QByteArray() << false;
+    QTest::newRow("missing") << "none.jpg" << QByteArray("-") << false;
+}
+
+void TestFrmMain1::pictureLoader()
+{
+    QFETCH(QString, file);
+    QFETCH(QByteArray, format);
+    QFETCH(bool, loads);
+    QTemporaryDir dir;
+    const QString previous = dir.filePath("previous.bmp");
+    QImage red(40, 30, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    QVERIFY(red.save(previous, "bmp"));
+    const QString path = dir.filePath(file);
+    if (format.isEmpty()) {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("this is no picture at all");
+    } else if (format != "-") {
+        QImage blue(400, 300, QImage::Format_RGB32);
+        blue.fill(Qt::blue);
+        QImageWriter writer(path, format);
+        QVERIFY(writer.write(blue));
+    }
+    QtPictureLoader loader(QSize(743, 589));
+    QVERIFY(loader.loadPicture(previous));
+    QCOMPARE(loader.loadPicture(path), loads);
+    QCOMPARE(loader.current().size(), QSize(743, 589));
+    const QColor c = loader.current().pixelColor(300, 200);
+    QCOMPARE(c.blue() > 200, loads);  // a failed load keeps the previous picture
+    QCOMPARE(c.red() > 200, !loads);
+}
+
+// Missing and unplayable cue files (and a machine without audio) neither stop
+// nor disturb the game: every call returns and the event loop goes on.
+void TestFrmMain1::cuesFromBadFilesAreSilent()
+{
+    QTemporaryDir dir;
+    QFile bad(dir.filePath("bome.wav"));
+    QVERIFY(bad.open(QIODevice::WriteOnly));
+    bad.write("RIFF but not really a wave file");
+    bad.close();
+    QtCuePlayer player(dir.path() + '/');
+    for (const char *name : {"box.wav", "bome.wav", "bome.wav", "end.wav"})
+        player.Play_Cue(QString::fromLatin1(name));
+    QCoreApplication::processEvents();
+    player.Play_Cue(QStringLiteral("right.wav"));
+}
+
+void TestFrmMain1::revealPaintsAnOutlinedCaption()
+{
+    QTemporaryDir dir;
+    QDir().mkpath(dir.filePath("img"));
+    QImage grey(400, 300, QImage::Format_RGB32);
+    grey.fill(QColor(128, 128, 128));
+    QVERIFY(grey.save(dir.filePath("img/g.bmp"), "bmp"));
+    Window t;
+    t.s.App_Dir = dir.path() + '/';
+    t.s.Picture_Table[1] = QStringLiteral("g.bmp;HHHH");
+    t.b().GBox_MouseDown(1, 1);
+    t.w->sync();
+    t.clickAt(t.centreOf(t.w->Command1));
+    const QImage canvas = t.w->Img_SRC->canvas().toImage();
+    // Outside the caption the picture is untouched; inside its band there is
+    // white text and more black outline than white.
+    int white = 0, black = 0;
+    for (int y = 0; y < canvas.height(); ++y)
+        for (int x = 0; x < canvas.width(); ++x) {
+            const QRgb c = canvas.pixel(x, y) & 0xFFFFFF;
+            const bool inBand = y >= 589 - 36 - 60 && y < 589 - 36 + 3 && x > 250 && x < 493;
+            if (c == 0xFFFFFF) {
+                ++white;
+                QVERIFY2(inBand, qPrintable(QStringLiteral("white at %1,%2").arg(x).arg(y)));
+            } else if (c == 0) {
+                ++black;
+                QVERIFY2(inBand, qPrintable(QStringLiteral("black at %1,%2").arg(x).arg(y)));
+            }
+        }
+    QVERIFY(white > 50);
+    QVERIFY(black > white);
+    QCOMPARE(canvas.pixelColor(10, 10), QColor(128, 128, 128));
+}
+
+QTEST_MAIN(TestFrmMain1)
+#include "test_frm_main1.moc"
