@@ -4,13 +4,18 @@
 #include <QKeyEvent>
 #include <QMimeData>
 
-MultiLineBox::MultiLineBox(BoxKind kind, QWidget *parent) : QPlainTextEdit(parent), m_kind(kind)
+MultiLineBox::MultiLineBox(BoxKind kind, QWidget *parent)
+    : QPlainTextEdit(parent), m_kind(kind), m_entry(new HangulEntry(this))
 {
     setTabChangesFocus(true);
+    connect(m_entry, &HangulEntry::hangulModeChanged, this, &MultiLineBox::hangulModeChanged);
+    connect(this, &QPlainTextEdit::textChanged, m_entry, &HangulEntry::textChanged);
 }
 
 void MultiLineBox::keyPressEvent(QKeyEvent *e)
 {
+    if (m_entry->keyPress(e))
+        return;
     const bool isEnter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
     if (isEnter && m_kind != BoxKind::Question) {
         insertPlainText(QStringLiteral(" "));
@@ -32,6 +37,7 @@ void MultiLineBox::keyPressEvent(QKeyEvent *e)
 
 void MultiLineBox::inputMethodEvent(QInputMethodEvent *e)
 {
+    m_entry->inputMethod();
     const QString commit = e->commitString();
     const QString clean = cleanBoxText(commit, m_kind);
     if (clean == commit) {
@@ -42,6 +48,24 @@ void MultiLineBox::inputMethodEvent(QInputMethodEvent *e)
     cleaned.setCommitString(clean, e->replacementStart(), e->replacementLength());
     QPlainTextEdit::inputMethodEvent(&cleaned);
     e->setAccepted(cleaned.isAccepted());
+}
+
+void MultiLineBox::focusInEvent(QFocusEvent *e)
+{
+    m_entry->focusIn();
+    QPlainTextEdit::focusInEvent(e);
+}
+
+void MultiLineBox::focusOutEvent(QFocusEvent *e)
+{
+    m_entry->focusOut();
+    QPlainTextEdit::focusOutEvent(e);
+}
+
+void MultiLineBox::mousePressEvent(QMouseEvent *e)
+{
+    m_entry->mousePress();
+    QPlainTextEdit::mousePressEvent(e);
 }
 
 void MultiLineBox::insertFromMimeData(const QMimeData *source)
@@ -73,7 +97,7 @@ void CleaningValidator::fixup(QString &input) const
     input = cleanBoxText(input, m_kind);
 }
 
-OneLineBox::OneLineBox(QWidget *parent) : QLineEdit(parent)
+OneLineBox::OneLineBox(QWidget *parent) : HangulLineEdit(parent)
 {
     setValidator(new CleaningValidator(BoxKind::Answer, this));
 }

@@ -1,10 +1,13 @@
 // Text boxes of the editor that let in only what the data files can hold
 // (cleanBoxText): typed keys, input-method commits, pastes and drops alike.
+// Latin letter keys type Hangul in them as in the answer box (HangulEntry);
+// what the composer finishes is cleaned like any other input.
 #pragma once
 
 #include "editor_rules.h"
+#include "hangul_entry.h"
+#include "hangul_line_edit.h"
 
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QValidator>
 
@@ -15,13 +18,28 @@ public:
     MultiLineBox(BoxKind kind, QWidget *parent = nullptr);
     BoxKind kind() const { return m_kind; }
 
+    // Hangul entry (true) or Latin letters. Every focus gain sets Hangul.
+    bool isHangulMode() const { return m_entry->isHangulMode(); }
+    void setHangulMode(bool hangul) { m_entry->setHangulMode(hangul); }
+    // The syllable being composed, not yet in toPlainText().
+    QString composition() const { return m_entry->composition(); }
+    // Finishes the syllable being composed into the text.
+    void commitComposition() { m_entry->commitComposition(); }
+
+signals:
+    void hangulModeChanged(bool hangul);
+
 protected:
     void keyPressEvent(QKeyEvent *e) override;
     void inputMethodEvent(QInputMethodEvent *e) override;
+    void focusInEvent(QFocusEvent *e) override;
+    void focusOutEvent(QFocusEvent *e) override;
+    void mousePressEvent(QMouseEvent *e) override;
     void insertFromMimeData(const QMimeData *source) override;
 
 private:
     BoxKind m_kind;
+    HangulEntry *m_entry;
 };
 
 // Rewrites whatever enters a one-line box; never refuses the whole edit.
@@ -37,7 +55,7 @@ private:
 };
 
 // One line: an answer.
-class OneLineBox : public QLineEdit {
+class OneLineBox : public HangulLineEdit {
     Q_OBJECT
 public:
     explicit OneLineBox(QWidget *parent = nullptr);

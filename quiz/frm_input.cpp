@@ -263,6 +263,13 @@ void FrmInput::save()
 {
     if (m_left)
         return;
+    // A syllable still being composed belongs to what the host typed, also
+    // when the save comes from where no focus change finished it.
+    m_text1->commitComposition();
+    for (int i = 0; i < 9; ++i) {
+        m_qa1[i]->commitComposition();
+        m_answer[i]->commitComposition();
+    }
     const QString name = storedPictureName(m_game, m_imgExt);
     const bool stored = storePictureAsBitmap(m_image1, m_s.App_Dir + kPictureFolder + name);
     // A picture that could not be stored keeps the old name, which still

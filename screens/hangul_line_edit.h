@@ -1,12 +1,12 @@
 // A one-line answer box that types Hangul from Latin keys in the two-set layout,
-// with no system input method. The syllable being composed is shown in the box
-// (as input-method preedit) but is not in text() until it is finished: by the
-// next syllable, a space, digit, punctuation, Enter, Backspace past it, a mouse
-// press, focus loss or commitComposition(). Enter emits returnPressed() with
-// the whole answer in text().
+// with no system input method (HangulEntry). The syllable being composed is
+// shown in the box (as input-method preedit) but is not in text() until it is
+// finished: by the next syllable, a space, digit, punctuation, Enter, Backspace
+// past it, a mouse press, focus loss or commitComposition(). Enter emits
+// returnPressed() with the whole answer in text().
 #pragma once
 
-#include "hangul_composer.h"
+#include "hangul_entry.h"
 
 #include <QLineEdit>
 
@@ -16,16 +16,16 @@ public:
     explicit HangulLineEdit(QWidget *parent = nullptr);
 
     // Hangul entry (true) or Latin letters. Every focus gain sets Hangul.
-    bool isHangulMode() const { return m_hangul; }
-    void setHangulMode(bool hangul);
+    bool isHangulMode() const { return m_entry->isHangulMode(); }
+    void setHangulMode(bool hangul) { m_entry->setHangulMode(hangul); }
 
     // The syllable being composed, not yet in text().
-    QString composition() const { return m_composer.composing(); }
+    QString composition() const { return m_entry->composition(); }
     // Finishes the syllable being composed into text(). Call before reading
     // text() from a click that leaves the focus here (a click area, not a button).
-    void commitComposition();
+    void commitComposition() { m_entry->commitComposition(); }
     // Drops the syllable being composed without touching text().
-    void discardComposition();
+    void discardComposition() { m_entry->discardComposition(); }
 
 signals:
     void hangulModeChanged(bool hangul);
@@ -38,12 +38,5 @@ protected:
     void mousePressEvent(QMouseEvent *e) override;
 
 private:
-    // Puts commit into text() and shows the syllable being composed.
-    void showComposition(const QString &commit);
-    bool typeHangulKey(QKeyEvent *e);
-    void onTextChanged();
-
-    HangulComposer m_composer;
-    bool m_hangul = true;
-    bool m_ownEdit = false;  // our own preedit/commit event is being applied
+    HangulEntry *m_entry;
 };

@@ -640,6 +640,8 @@ void TestEditor::boxesKeepFieldsWhole()
     target->setFocus();
 
     if (way == QLatin1String("keys")) {
+        // Latin letters, not Hangul (the 한/영 key)
+        QTest::sendKeyEvent(QTest::Click, target, Qt::Key_Hangul, QString(), Qt::NoModifier);
         for (const QChar c : input)
             if (c == QLatin1Char('\n'))
                 QTest::keyClick(target, Qt::Key_Return);
