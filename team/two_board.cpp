@@ -191,6 +191,10 @@ void TwoTeamBoard::Check_Bingo()
 
 void TwoTeamBoard::afterCheckBingo()
 {
+    // The heart of the team that just played stands whole at once.
+    Element &played = Img_Team[Cur_Team == 1 ? 1 : 0];
+    played.Width = kHeartSize;
+    played.Height = kHeartSize;
     Cur_Team = Cur_Team == 0 ? 1 : 0;
 }
 

@@ -456,10 +456,13 @@ void TestTwoBoard::pulse()
     QCOMPARE(b.Cur_Team, 0);
     f.clock.advance(1);
     QCOMPARE(b.Cur_Team, 1);
-    QCOMPARE(f.heart(0), big);  // left big by the last tick of team 0's turn
-    f.clock.advance(500);       // team 1 pulses; team 0's heart is put back whole
+    QCOMPARE(f.heart(0), whole);  // big after the tick, put back whole with the turn
+    QCOMPARE(f.heart(1), whole);
+    f.clock.advance(500);  // team 1 pulses
     QCOMPARE(f.heart(1), small);
     QCOMPARE(f.heart(0), whole);
+    f.clock.advance(500);
+    QCOMPARE(f.heart(1), big);
     QCOMPARE(b.Img_Team[0].Left, 790.0);
     QCOMPARE(b.Img_Team[0].Top, 36.0);
     // game selection is refused while the marker runs
@@ -476,9 +479,9 @@ void TestTwoBoard::pulseStopsAtTheEndAndTheReveal()
     for (int i = 0; i < 8; ++i)
         f.play(i, true);
     f.answer(8, true);
-    f.clock.advance(700);  // a pulse tick after the verdict leaves a heart off size
-    QVERIFY(f.heart(0) != QSizeF(100, 100) || f.heart(1) != QSizeF(100, 100));
-    f.clock.advance(1800);
+    f.clock.advance(300);  // the answering team's heart is still pulsing
+    QVERIFY(f.heart(0) != QSizeF(100, 100));
+    f.clock.advance(2200);
     QCOMPARE(f.s.Play_State, QStringLiteral("end"));
     QVERIFY(!b.Timer1.running());
     QCOMPARE(f.heart(0), QSizeF(100, 100));
