@@ -217,6 +217,7 @@ void Board::Timer2_Tick()
 {
     if (Pic_Quiz.Width > 640) {
         Timer2.stop();
+        slideEnded();
         return;
     }
     Pic_Quiz.Left -= 64;

@@ -83,7 +83,7 @@ public:
     bool GBox_MouseUp(int i, int button);
     void Cover_Cubix_Click(int i);
     virtual void Command5_Click() = 0;
-    void Command1_Click();  // reveal
+    virtual void Command1_Click();  // reveal
     void Time_Up_Click();
     void Command4_Click();
     void Pic_Bingo_Click();
@@ -110,6 +110,7 @@ protected:
     virtual void openCellStep(int i) = 0;      // cell click step 7
     virtual void Timer1_Tick() = 0;
     virtual void afterCheckBingo() {}          // Timer3 tick, after the line count
+    virtual void slideEnded() {}               // Timer2 tick that stops the slide
     virtual void clearAnswerArea() { Text1.Caption.clear(); }
 
 private:

@@ -1,0 +1,171 @@
+#include "frm_main2.h"
+
+#include "board_font.h"
+#include "board_widgets.h"
+#include "click_area.h"
+#include "hangul_line_edit.h"
+#include "rounded_shape.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+
+namespace {
+
+const QColor kRed = QColor::fromRgb(layout::kTeamRed);
+const QColor kGreen = QColor::fromRgb(layout::kTeamGreen);
+const QColor kWhite = QColor::fromRgb(layout::kWhite);
+
+// A label that keeps the clicks it receives (a final score on Pic_Score):
+// they do nothing and do not reach the panel behind it.
+class SolidLabel : public BoardLabel {
+public:
+    SolidLabel(QWidget *parent, const layout::TextStyle &style) : BoardLabel(parent, style)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents, false);
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent *e) override { e->accept(); }
+    void mouseReleaseEvent(QMouseEvent *e) override { e->accept(); }
+};
+
+PictureBox *heart(QWidget *parent, int team, bool stretch, bool clickThrough)
+{
+    auto *box = new PictureBox(parent, artPixmap(team == 0 ? Art::HeartPink : Art::HeartGreen), stretch);
+    box->setAttribute(Qt::WA_TransparentForMouseEvents, clickThrough);
+    return box;
+}
+
+}  // namespace
+
+FrmMain2::FrmMain2(Shared &s, std::unique_ptr<CuePlayer> cues, std::unique_ptr<RandomSource> random,
+                   TimerDriver *clock)
+    : BoardView(s, std::move(cues), std::move(random), clock, Art::TwoBackground, Art::TwoQuiz),
+      m_board(s, ports())
+{
+    setWindowTitle(QStringLiteral("도미솔게임 - 2팀용"));
+    attach(&m_board);
+    createSharedElements();
+
+    // Team panels: shapes behind the hearts, hearts behind the scores.
+    Shape1 = new RoundedShape(this, kRed, kWhite);
+    Shape2 = new RoundedShape(this, kGreen, kWhite);
+    for (int t = 0; t < 2; ++t)
+        Img_Team[t] = heart(this, t, true, true);
+    for (int t = 0; t < 2; ++t)
+        Label_Team_Score[t] = new BoardLabel(this, layout::two::TeamScoreStyle[t]);
+
+    // Question panel: the heart under the answer box, the box a window in front.
+    Label1 = new BoardLabel(Pic_Quiz, layout::two::Label1Style);
+    SELECT_IMG = heart(Pic_Quiz, 1, true, true);
+    Label7 = new ClickArea(Pic_Quiz, false);
+    Label10 = new ClickArea(Pic_Quiz, false);
+    Text1 = new HangulLineEdit(Pic_Quiz);
+    Text1->setFont(boardFont(layout::Text1Style.face, layout::Text1Style.points));
+    Text1->setAlignment(Qt::AlignCenter);
+    Text1->setFrame(false);
+    QPalette pal = Text1->palette();
+    pal.setColor(QPalette::Text, QColor::fromRgb(layout::Text1Style.colour));
+    pal.setColor(QPalette::Base, kWhite);
+    Text1->setPalette(pal);
+    connect(Text1, &QLineEdit::textChanged, this, [this](const QString &text) { m_board.Text1.Caption = text; });
+    connect(Text1, &QLineEdit::returnPressed, this, &FrmMain2::submit);
+    connect(Command3, &ClickArea::clicked, this, [this] {
+        Text1->commitComposition();
+        submit();
+    });
+
+    // Score panel: the final scores in front of the hearts, both in front of Label5.
+    Img_Team[3] = heart(Pic_Score, 0, true, false);
+    Img_Team[2] = heart(Pic_Score, 1, true, false);
+    Label_Team_Score[3] = new SolidLabel(Pic_Score, layout::two::TeamScoreStyle[0]);
+    Label_Team_Score[2] = new SolidLabel(Pic_Score, layout::two::TeamScoreStyle[1]);
+
+    // The starting-team picker: shapes, then hearts, then the click areas.
+    Pic_Sel = new PictureBox(this);
+    Pic_Sel->setBackground(QApplication::palette().color(QPalette::Base));
+    Label14 = new BoardLabel(Pic_Sel, layout::two::Label14Style);
+    Shape3 = new RoundedShape(Pic_Sel, kRed, kWhite);
+    Shape4 = new RoundedShape(Pic_Sel, kGreen, kWhite);
+    Image4 = heart(Pic_Sel, 0, false, true);
+    Image5 = heart(Pic_Sel, 1, false, true);
+    for (int t = 0; t < 2; ++t) {
+        Label_Sel_Team[t] = new ClickArea(Pic_Sel);
+        connect(Label_Sel_Team[t], &ClickArea::clicked, this, [this, t] {
+            m_board.Label_Sel_Team_Click(t);
+            sync();
+        });
+    }
+
+    finishStacking();
+    for (int i : {3, 2})
+        Img_Team[i]->raise();
+    for (int i : {3, 2})
+        Label_Team_Score[i]->raise();
+    Pic_Sel->stackUnder(Pic_Bingo);
+    m_board.Set_Init();
+    sync();
+}
+
+FrmMain2::~FrmMain2()
+{
+    m_board.onChanged = nullptr;
+}
+
+void FrmMain2::submit()
+{
+    m_board.Text1.Caption = Text1->text();
+    m_board.Command3_Click();
+    sync();
+}
+
+void FrmMain2::syncBoard()
+{
+    TwoTeamBoard &b = m_board;
+    applyElement(Shape1, b.Shape1);
+    applyElement(Shape2, b.Shape2);
+    for (int i = 0; i < 4; ++i) {
+        applyElement(Img_Team[i], b.Img_Team[i]);
+        applyElement(Label_Team_Score[i], b.Label_Team_Score[i]);
+        Label_Team_Score[i]->setCaption(b.Label_Team_Score[i].Caption);
+    }
+    applyElement(Label1, b.Label1);
+    Label1->setCaption(b.Label1.Caption);
+    applyElement(SELECT_IMG, b.SELECT_IMG);
+    SELECT_IMG->setPicture(markPicture(b.SELECT_IMG.Picture));
+    applyElement(Label7, b.Label7);
+    applyElement(Label10, b.Label10);
+
+    applyElement(Text1, b.Text1);
+    if (!b.Pic_Quiz.Visible)
+        Text1->discardComposition();
+    if (Text1->text() != b.Text1.Caption) {  // emptied when the panel closed
+        Text1->discardComposition();
+        Text1->setText(b.Text1.Caption);
+    }
+
+    applyElement(Pic_Sel, b.Pic_Sel);
+    applyElement(Label14, b.Label14);
+    Label14->setCaption(b.Label14.Caption);
+    applyElement(Shape3, b.Shape3);
+    applyElement(Shape4, b.Shape4);
+    applyElement(Image4, b.Image4);
+    applyElement(Image5, b.Image5);
+    for (int t = 0; t < 2; ++t)
+        applyElement(Label_Sel_Team[t], b.Label_Sel_Team[t]);
+
+    if (m_focusSerial != b.text1FocusSerial) {
+        m_focusSerial = b.text1FocusSerial;
+        if (b.Pic_Quiz.Visible)
+            Text1->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+QPixmap FrmMain2::markPicture(const QString &store) const
+{
+    if (store == TwoTeamBoard::markStore(0))
+        return artPixmap(Art::HeartPink);
+    if (store == TwoTeamBoard::markStore(1))
+        return artPixmap(Art::HeartGreen);
+    return {};
+}

@@ -1,0 +1,215 @@
+#include "two_board.h"
+
+#include "answer_check.h"
+#include "shared_state.h"
+
+namespace {
+const QString kPlay = QStringLiteral("play");
+const QString kEnd = QStringLiteral("end");
+constexpr double kHeartSize = 100;
+}  // namespace
+
+TwoTeamBoard::TwoTeamBoard(Shared &s, const BoardPorts &ports)
+    : Board(s, ports, layout::two::kTimer1Ms)
+{
+    namespace two = layout::two;
+    Label3 = Element::at(two::Label3, false, QStringLiteral("60초"));
+    Time_Up = Element::at(two::Time_Up, false, QStringLiteral("▲"));
+    Command4 = Element::at(two::Command4, false, QStringLiteral("▼"));
+    Pic_Bingo = Element::at(two::Pic_Bingo, false);
+    for (int t = 0; t < 2; ++t) {
+        Img_Win[t] = Element::at(two::Img_Win[t], false);
+        Img_Win[t].Picture = markStore(t);
+    }
+    Shape1 = Element::at(two::Shape1);
+    Shape2 = Element::at(two::Shape2);
+    for (int i = 0; i < 4; ++i) {
+        Img_Team[i] = Element::at(two::Img_Team[i]);
+        Img_Team[i].Picture = markStore(i == 0 || i == 3 ? 0 : 1);
+        Label_Team_Score[i] = Element::at(two::Label_Team_Score[i], true, QStringLiteral("0"));
+    }
+    Pic_Quiz = Element::at(two::Pic_Quiz, false);
+    Label8 = Element::at(two::Label8, true, QStringLiteral("문제"));
+    Label1 = Element::at(two::Label1, true, QStringLiteral("아래에 정답을 입력하세요"));
+    Text1 = Element::at(two::Text1);
+    Command3 = Element::at(two::Command3);
+    SELECT_IMG = Element::at(two::SELECT_IMG);
+    SELECT_IMG.Picture = markStore(1);
+    Label7 = Element::at(two::Label7);
+    Label10 = Element::at(two::Label10);
+    Pic_Score = Element::at(two::Pic_Score, false);
+    Pic_Sel = Element::at(two::Pic_Sel, false);
+    Label14 = Element::at(two::Label14, true, QStringLiteral("시작할 팀을 선택하세요"));
+    Image4 = Element::at(two::Image4);
+    Image4.Picture = markStore(0);
+    Image5 = Element::at(two::Image5);
+    Image5.Picture = markStore(1);
+    Shape3 = Element::at(two::Shape3);
+    Shape4 = Element::at(two::Shape4);
+    for (int t = 0; t < 2; ++t)
+        Label_Sel_Team[t] = Element::at(two::Label_Sel_Team[t]);
+}
+
+QString TwoTeamBoard::markStore(int team)
+{
+    return team == 1 ? QStringLiteral("Img_Win(1)") : QStringLiteral("Img_Win(0)");
+}
+
+void TwoTeamBoard::showTeamScore(int team)
+{
+    Label_Team_Score[team].Caption = QString::number(Team_Score[team]);
+}
+
+// ---- choosing a game, starting it ----
+
+void TwoTeamBoard::resetScores()
+{
+    for (int t = 0; t < 2; ++t) {
+        Team_Score[t] = 0;
+        Label_Team_Score[t].Caption = QStringLiteral("0");
+        m_s.Team_Bingo_Count[t] = 0;
+    }
+}
+
+void TwoTeamBoard::Command5_Click()
+{
+    if (m_s.Play_State != kEnd)
+        return;
+    playCue("start.wav");
+    m_s.Play_State = kPlay;
+    Pic_Sel.Top = Img_SRC.Top + (Img_SRC.Height - Pic_Sel.Height) / 2;
+    Pic_Sel.Left = Img_SRC.Left + (Img_SRC.Width - Pic_Sel.Width) / 2;
+    Pic_Sel.Visible = true;
+}
+
+void TwoTeamBoard::Label_Sel_Team_Click(int i)
+{
+    if (i < 0 || i > 1 || !Pic_Sel.Visible)
+        return;
+    playCue("send.wav");
+    Cur_Team = std::int16_t(i);
+    Pic_Sel.Visible = false;
+    // The turn marker runs only during play: a running Timer1 refuses game selection.
+    if (m_s.Play_State == kPlay)
+        Timer1.start();
+}
+
+// ---- the turn marker ----
+
+void TwoTeamBoard::Timer1_Tick()
+{
+    if (m_s.Play_State != kPlay)
+        return;
+    const int cur = Cur_Team == 1 ? 1 : 0;
+    Element &heart = Img_Team[cur];
+    Element &other = Img_Team[1 - cur];
+    heart.Width = heart.Width > 99 ? 90 : 110;
+    heart.Height = heart.Height > 99 ? 90 : 110;
+    other.Width = kHeartSize;
+    other.Height = kHeartSize;
+}
+
+void TwoTeamBoard::stopPulse()
+{
+    Timer1.stop();
+    for (int t = 0; t < 2; ++t) {
+        Img_Team[t].Width = kHeartSize;
+        Img_Team[t].Height = kHeartSize;
+    }
+}
+
+void TwoTeamBoard::Command1_Click()
+{
+    if (m_s.Play_State != kEnd)
+        return;
+    Board::Command1_Click();
+    stopPulse();
+}
+
+// ---- a question ----
+
+void TwoTeamBoard::openCellStep(int)
+{
+    SELECT_IMG.Picture = markStore(Cur_Team);
+}
+
+void TwoTeamBoard::slideEnded()
+{
+    ++text1FocusSerial;
+}
+
+void TwoTeamBoard::Command3_Click()
+{
+    if (!Pic_Quiz.Visible)
+        return;
+    const AnswerVerdict verdict = judgeTypedAnswer(Cur_Answer, Text1.Caption);
+    if (verdict == AnswerVerdict::Ignored)
+        return;
+    const bool right = verdict == AnswerVerdict::Right;
+    const int team = Cur_Team == 1 ? 1 : 0;
+    // judge() refuses a second verdict until the panel has closed.
+    if (!judge(right, right ? markStore(team) : QString(),
+               right ? QString::number(team) : QStringLiteral("no")))
+        return;
+    if (!right)
+        return;
+    Cubix_Number[Cur_Cell].Visible = false;
+    addInt16(Team_Score[team], 30);
+    showTeamScore(team);
+}
+
+// ---- after the verdict ----
+
+void TwoTeamBoard::Check_Bingo()
+{
+    Team_Lines[0] = 0;
+    Team_Lines[1] = 0;
+    for (const auto &line : kLines) {
+        int red = 0, green = 0;
+        for (int c : line) {
+            const QString &status = Cell_QA[c][3];
+            if (status == QLatin1String("no"))
+                break;
+            status == QLatin1String("1") ? ++green : ++red;
+        }
+        if (red == 3)
+            ++Team_Lines[0];
+        if (green == 3)
+            ++Team_Lines[1];
+    }
+    const int team = Cur_Team == 1 ? 1 : 0;
+    if (m_s.Team_Bingo_Count[team] < Team_Lines[team]) {
+        Pic_Quiz.Visible = false;
+        Timer4.start();
+        Pic_Bingo.Visible = true;
+        playCue("bingo.wav");
+        addInt16(Team_Score[team], 100);
+        showTeamScore(team);
+        m_s.Team_Bingo_Count[team] = Team_Lines[team];
+    }
+}
+
+void TwoTeamBoard::afterCheckBingo()
+{
+    // The heart of the team that just played stands whole at once.
+    Element &played = Img_Team[Cur_Team == 1 ? 1 : 0];
+    played.Width = kHeartSize;
+    played.Height = kHeartSize;
+    Cur_Team = Cur_Team == 0 ? 1 : 0;
+}
+
+void TwoTeamBoard::All_Check()
+{
+    for (const Element &icon : Cubix_Icon)
+        if (!icon.Visible)
+            return;
+    Timer3.stop();
+    playCue("end.wav");
+    stopPulse();
+    Pic_Quiz.Visible = false;
+    Pic_Sel.Visible = false;  // a picker left unanswered has nothing to start any more
+    Label_Team_Score[3].Caption = Label_Team_Score[0].Caption;
+    Label_Team_Score[2].Caption = Label_Team_Score[1].Caption;
+    Pic_Score.Visible = true;
+    m_s.Play_State = kEnd;
+}

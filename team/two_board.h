@@ -1,0 +1,56 @@
+// The two-team board FrmMain2: two teams take turns, type their answers, and
+// score 30 per cell won and 100 per new line of their own. No game clock:
+// Timer1 pulses the heart of the team whose turn it is.
+#pragma once
+
+#include "board.h"
+
+#include <array>
+#include <cstdint>
+
+class TwoTeamBoard : public Board {
+public:
+    TwoTeamBoard(Shared &s, const BoardPorts &ports);
+
+    // ---- fields ----
+    std::array<std::int16_t, 3> Team_Score{};  // entry 2 unused
+    std::int16_t Cur_Team = 0;                 // 0 red, 1 green
+    std::array<std::int16_t, 3> Team_Lines{};  // entry 2 unused
+
+    // ---- elements of this board ----
+    Element Shape1, Shape2;                  // team panels
+    std::array<Element, 4> Img_Team;        // 0, 1 on the board; 3 (team 0), 2 (team 1) on Pic_Score
+    std::array<Element, 4> Label_Team_Score; // same indexes as Img_Team
+    std::array<Element, 2> Img_Win;          // mark stores, never shown
+    Element Label1;                          // hint above the answer box
+    Element SELECT_IMG;                      // the answering team's heart in the panel
+    Element Label7, Label10;                 // empty, no event
+    Element Pic_Sel, Label14, Image4, Image5, Shape3, Shape4;
+    std::array<Element, 2> Label_Sel_Team;
+    // Grows each time the slide ends: the screen then puts the focus on Text1.
+    int text1FocusSerial = 0;
+
+    // Picture store names used in Element::Picture.
+    static QString markStore(int team);  // "Img_Win(0)", "Img_Win(1)"
+
+    void Check_Bingo() override;
+    void All_Check() override;
+
+    void Command5_Click() override;  // start: show the picker
+    void Command1_Click() override;  // reveal
+    void Label_Sel_Team_Click(int i);
+    // Submit (Command3 or Enter in Text1): judges the text in Text1.Caption,
+    // which the screen keeps equal to the answer box.
+    void Command3_Click();
+
+protected:
+    void resetScores() override;
+    void openCellStep(int i) override;
+    void Timer1_Tick() override;
+    void afterCheckBingo() override;
+    void slideEnded() override;
+
+private:
+    void showTeamScore(int team);
+    void stopPulse();
+};

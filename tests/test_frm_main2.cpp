@@ -1,0 +1,249 @@
+// The two-team window under the offscreen platform: what shows at start, the
+// picker, typing an answer into the panel's box, the pulse, the score panel.
+#include "board_fixture.h"
+#include "board_widgets.h"
+#include "click_area.h"
+#include "frm_main2.h"
+#include "hangul_line_edit.h"
+#include "rounded_shape.h"
+
+#include <QApplication>
+#include <QtTest>
+
+namespace {
+
+struct Window {
+    Shared s;
+    ManualClock clock;
+    RecordingCues *cues = new RecordingCues;
+    std::unique_ptr<FrmMain2> w;
+
+    Window()
+    {
+        for (int q = 0; q < 9; ++q)
+            s.Quiz_Table[0][q] = QStringLiteral("question %1;노아의 방주").arg(q);
+        w = std::make_unique<FrmMain2>(s, std::unique_ptr<CuePlayer>(cues), nullptr, &clock);
+        w->show();
+        QApplication::setActiveWindow(w.get());
+    }
+    TwoTeamBoard &b() { return w->board(); }
+
+    // A left click sent to whatever lies at p in the window, as the mouse would.
+    void clickAt(QPoint p, Qt::MouseButton button = Qt::LeftButton)
+    {
+        QWidget *target = w->childAt(p);
+        QVERIFY(target);
+        const QPoint local = target->mapFrom(w.get(), p);
+        QTest::mousePress(target, button, {}, local);
+        QTest::mouseRelease(target, button, {}, local);
+    }
+    QPoint centreOf(QWidget *child) const { return child->mapTo(w.get(), child->rect().center()); }
+    // Start, pick `team`, open `cell` by clicks and let the panel slide in.
+    void openQuestion(int team, int cell)
+    {
+        clickAt(centreOf(w->Command5));
+        clickAt(centreOf(team == 0 ? w->Image4 : w->Image5));
+        clickAt(centreOf(w->Cubix_Number[cell]));
+        clock.advance(300);
+    }
+};
+
+QColor textColour(QWidget *label)
+{
+    return label->palette().color(QPalette::WindowText);
+}
+
+}  // namespace
+
+class TestFrmMain2 : public QObject {
+    Q_OBJECT
+private slots:
+    void windowAtStart();
+    void handCursorExactlyOnClickAreas();
+    void pickerByClicks();
+    void typedAnswerSubmittedWithEnter();
+    void wrongAnswerByTheAnswerButton();
+    void pulseResizesTheHeart();
+    void scorePanelClicks();
+};
+
+void TestFrmMain2::windowAtStart()
+{
+    Window t;
+    QVERIFY(QTest::qWaitForWindowExposed(t.w.get()));
+    QCOMPARE(t.w->windowTitle(), QStringLiteral("도미솔게임 - 2팀용"));
+    QCOMPARE(t.w->size(), QSize(1024, 768));
+    QCOMPARE(t.w->minimumSize(), t.w->maximumSize());
+    for (QWidget *hidden : std::initializer_list<QWidget *>{
+             t.w->Pic_Quiz, t.w->Pic_Bingo, t.w->Pic_Score, t.w->Pic_Sel, t.w->Label3, t.w->Time_Up,
+             t.w->Command4})
+        QVERIFY(!hidden->isVisible());
+    const struct {
+        QWidget *w;
+        QRect at;
+    } placed[] = {{t.w->Shape1, {790, 36, 215, 99}},
+                  {t.w->Shape2, {790, 146, 215, 99}},
+                  {t.w->Img_Team[0], {790, 36, 100, 100}},
+                  {t.w->Img_Team[1], {790, 144, 100, 100}},
+                  {t.w->Label_Team_Score[0], {884, 52, 115, 65}},
+                  {t.w->Label_Team_Score[1], {884, 162, 119, 63}}};
+    for (const auto &p : placed) {
+        QVERIFY(p.w->isVisible());
+        QCOMPARE(p.w->geometry(), p.at);
+    }
+    QCOMPARE(t.w->Label_Team_Score[0]->text(), QStringLiteral("0"));
+    QCOMPARE(t.w->Label_Team_Score[1]->text(), QStringLiteral("0"));
+    QCOMPARE(textColour(t.w->Label_Team_Score[0]), QColor(0xC0, 0, 0));
+    QCOMPARE(textColour(t.w->Label_Team_Score[1]), QColor(0, 0x80, 0));
+    QCOMPARE(textColour(t.w->Label1), QColor(0x80, 0x40, 0));
+    QCOMPARE(t.w->Label1->text(), QStringLiteral("아래에 정답을 입력하세요"));
+    // the hearts lie in front of their panels, the scores in front of the hearts
+    const QWidgetList kids = t.w->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    QVERIFY(kids.indexOf(t.w->Shape1) < kids.indexOf(t.w->Img_Team[0]));
+    QVERIFY(kids.indexOf(t.w->Img_Team[0]) < kids.indexOf(t.w->Label_Team_Score[0]));
+    QCOMPARE(t.w->Cubix[4]->geometry(), QRect(282, 239, 247, 199));
+    QCOMPARE(t.cues->played, QStringList{"box.wav"});
+}
+
+void TestFrmMain2::handCursorExactlyOnClickAreas()
+{
+    Window t;
+    const Qt::CursorShape hand = handCursor().shape();
+    QList<QWidget *> withHand = {t.w->Command5, t.w->Command1, t.w->Command2, t.w->Pic_Quiz,
+                                 t.w->Command3, t.w->Label5, t.w->Label_Sel_Team[0], t.w->Label_Sel_Team[1]};
+    for (int i = 0; i < 10; ++i)
+        withHand << t.w->GBox[i];
+    for (int i = 0; i < 9; ++i)
+        withHand << t.w->Cover_Cubix[i];
+    for (QWidget *w : t.w->findChildren<QWidget *>()) {
+        if (w == t.w->Text1 || w->parentWidget() == t.w->Text1)
+            continue;  // the text box keeps its own I-beam
+        const bool own = w->testAttribute(Qt::WA_SetCursor);
+        QVERIFY2(own == withHand.contains(w), qPrintable(w->metaObject()->className()));
+        if (own)
+            QCOMPARE(w->cursor().shape(), hand);
+    }
+}
+
+void TestFrmMain2::pickerByClicks()
+{
+    Window t;
+    t.clickAt(t.centreOf(t.w->Command5));
+    QVERIFY(t.w->Pic_Sel->isVisible());
+    QCOMPARE(t.w->Pic_Sel->geometry(), QRect(168, 235, 475, 199));
+    QCOMPARE(t.w->Label14->text(), QStringLiteral("시작할 팀을 선택하세요"));
+    for (int team = 0; team < 2; ++team) {
+        PictureBox *heart = team == 0 ? t.w->Image4 : t.w->Image5;
+        QCOMPARE(t.w->childAt(t.centreOf(heart)), t.w->Label_Sel_Team[team]);
+    }
+    // the picker stands in front of the cells it covers (here between its halves)
+    QCOMPARE(t.w->childAt(t.centreOf(t.w->Cubix_Number[4])), t.w->Pic_Sel);
+    t.clickAt(t.centreOf(t.w->Image5));
+    QCOMPARE(t.b().Cur_Team, 1);
+    QVERIFY(!t.w->Pic_Sel->isVisible());
+    QCOMPARE(t.cues->played.last(), QStringLiteral("send.wav"));
+    QCOMPARE(t.w->childAt(t.centreOf(t.w->Cubix_Number[4])), t.w->Cover_Cubix[4]);
+    // the clock and its buttons never appear, so their places hold something else
+    QVERIFY(!t.w->Label3->isVisible() && !t.w->Time_Up->isVisible());
+    QVERIFY(t.w->childAt(t.centreOf(t.w->Time_Up)) != t.w->Time_Up);
+}
+
+void TestFrmMain2::typedAnswerSubmittedWithEnter()
+{
+    Window t;
+    QVERIFY(QTest::qWaitForWindowActive(t.w.get()));
+    t.openQuestion(1, 2);
+    QVERIFY(t.w->Pic_Quiz->isVisible());
+    QCOMPARE(t.w->Pic_Quiz->geometry(), QRect(86, 80, 641, 483));
+    QCOMPARE(t.w->Text1->geometry(), QRect(54, 380, 387, 53));
+    QVERIFY(t.w->Text1->hasFocus());  // given at the end of the slide
+    QVERIFY(t.w->Text1->isHangulMode());
+    QTest::keyClicks(t.w->Text1, "shdkdml qkdwn");
+    QCOMPARE(t.w->Text1->text() + t.w->Text1->composition(), QStringLiteral("노아의 방주"));
+    QTest::keyClick(t.w->Text1, Qt::Key_Return);
+    QVERIFY(t.w->Pic_Right->isVisible());
+    QCOMPARE(t.w->Label_Team_Score[1]->text(), QStringLiteral("30"));
+    QVERIFY(!t.w->Cubix[2]->isVisible());
+    QTest::keyClick(t.w->Text1, Qt::Key_Return);  // the question has its verdict
+    QCOMPARE(t.w->Label_Team_Score[1]->text(), QStringLiteral("30"));
+    QCOMPARE(t.cues->played.count("right.wav"), 1);
+    t.clock.advance(500);
+    QVERIFY(!t.w->Pic_Quiz->isVisible());
+    QVERIFY(t.w->Text1->text().isEmpty());
+    t.clock.advance(2000);
+    QVERIFY(t.w->Cubix_Icon[2]->isVisible());
+    QCOMPARE(t.w->Cubix_Icon[2]->geometry(), QRect(70, 46, 100, 100));
+    QCOMPARE(t.w->Cubix_Icon[2]->grab().toImage().pixelColor(50, 50),
+             artPixmap(Art::HeartGreen).toImage().pixelColor(50, 50));
+}
+
+void TestFrmMain2::wrongAnswerByTheAnswerButton()
+{
+    Window t;
+    QVERIFY(QTest::qWaitForWindowActive(t.w.get()));
+    t.openQuestion(0, 5);
+    QTest::keyClicks(t.w->Text1, "shdk");  // 노아, its last syllable still composing
+    t.clickAt(t.centreOf(t.w->Command3));
+    QVERIFY(t.w->Pic_Wrong->isVisible());
+    QCOMPARE(t.b().Cell_QA[5][3], QStringLiteral("no"));
+    QCOMPARE(t.cues->played.last(), QStringLiteral("bome.wav"));
+    t.clock.advance(2500);
+    QVERIFY(t.w->Cubix_Number[5]->isVisible());
+    QVERIFY(!t.w->Cubix_Icon[5]->isVisible());
+    QCOMPARE(t.b().Cur_Team, 1);
+    // the cell opens again for the other team, with an empty box and its heart
+    t.clickAt(t.centreOf(t.w->Cubix_Number[5]));
+    t.clock.advance(300);
+    QVERIFY(t.w->Text1->text().isEmpty() && t.w->Text1->composition().isEmpty());
+    QCOMPARE(t.w->SELECT_IMG->grab().toImage().pixelColor(50, 50),
+             artPixmap(Art::HeartGreen).toImage().pixelColor(50, 50));
+}
+
+void TestFrmMain2::pulseResizesTheHeart()
+{
+    Window t;
+    t.clickAt(t.centreOf(t.w->Command5));
+    t.clickAt(t.centreOf(t.w->Image4));
+    t.clock.advance(500);
+    QCOMPARE(t.w->Img_Team[0]->geometry(), QRect(790, 36, 90, 90));
+    t.clock.advance(500);
+    QCOMPARE(t.w->Img_Team[0]->geometry(), QRect(790, 36, 110, 110));
+    QCOMPARE(t.w->Img_Team[1]->geometry(), QRect(790, 144, 100, 100));
+    // game balls refuse a new game while the marker runs
+    t.clickAt(t.centreOf(t.w->GBox[5]));
+    QCOMPARE(t.s.Game_No, 0);
+}
+
+void TestFrmMain2::scorePanelClicks()
+{
+    Window t;
+    t.clickAt(t.centreOf(t.w->Command5));
+    t.clickAt(t.centreOf(t.w->Image4));
+    for (int i = 0; i < 9; ++i) {
+        TwoTeamBoard &b = t.b();
+        b.Cover_Cubix_Click(i);
+        b.Text1.Caption = b.Cell_QA[i][1];
+        b.Command3_Click();
+        t.clock.advance(2500);
+    }
+    QVERIFY(t.w->Pic_Score->isVisible());
+    QCOMPARE(t.w->Pic_Score->geometry(), QRect(140, 60, 523, 521));
+    QCOMPARE(t.w->Label_Team_Score[3]->text(), t.w->Label_Team_Score[0]->text());
+    QCOMPARE(t.w->Label_Team_Score[2]->text(), t.w->Label_Team_Score[1]->text());
+    QCOMPARE(textColour(t.w->Label_Team_Score[3]), QColor(0xC0, 0, 0));
+    QCOMPARE(t.w->Label_Team_Score[3]->geometry(), QRect(388, 30, 115, 65));
+    QCOMPARE(t.w->Img_Team[2]->geometry(), QRect(292, 104, 100, 100));
+    // a click on a score or a heart lands there and leaves the panel open
+    for (QWidget *w : std::initializer_list<QWidget *>{t.w->Label_Team_Score[3], t.w->Label_Team_Score[2],
+                                                       t.w->Img_Team[3], t.w->Img_Team[2]}) {
+        const QPoint p = t.centreOf(w);
+        QCOMPARE(t.w->childAt(p), w);
+        t.clickAt(p);
+        QVERIFY(t.w->Pic_Score->isVisible());
+    }
+    t.clickAt(t.w->Pic_Score->mapTo(t.w.get(), QPoint(100, 400)));  // Label5
+    QVERIFY(!t.w->Pic_Score->isVisible());
+}
+
+QTEST_MAIN(TestFrmMain2)
+#include "test_frm_main2.moc"
