@@ -2,16 +2,9 @@
 
 #include "artwork.h"
 #include "click_area.h"
-#include "layout.h"
+#include "layout_qt.h"
 
 #include <QPainter>
-
-namespace {
-QRect toQRect(const layout::Rect &r)
-{
-    return QRect(r.left, r.top, r.width, r.height);
-}
-}  // namespace
 
 frmSplash::frmSplash(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint

@@ -4,6 +4,7 @@
 #include "board_widgets.h"
 #include "click_area.h"
 #include "cue_player.h"
+#include "layout_qt.h"
 #include "random_source.h"
 #include "shared_state.h"
 
@@ -12,11 +13,6 @@
 #include <QPainter>
 
 namespace {
-QSize sizeOf(const layout::Rect &r)
-{
-    return QSize(r.width, r.height);
-}
-
 // The tile face: Cubix_IMG stretched over a tile, made once per tile size.
 QPixmap tileFace(QSize size)
 {
@@ -33,7 +29,7 @@ BoardView::BoardView(Shared &s, std::unique_ptr<CuePlayer> cues, std::unique_ptr
                            | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
       m_s(s),
       m_cues(cues ? std::move(cues) : std::make_unique<QtCuePlayer>(s.App_Dir)),
-      m_pictures(sizeOf(layout::Img_SRC)),
+      m_pictures(toQSize(layout::Img_SRC)),
       m_random(random ? std::move(random) : std::make_unique<ClockMixedRandom>()),
       m_clock(clock ? clock : &m_qtClock),
       m_background(background),
@@ -58,7 +54,7 @@ void BoardView::attach(Board *board)
 
 void BoardView::createSharedElements()
 {
-    Img_SRC = new PictureArea(this, sizeOf(layout::Img_SRC));
+    Img_SRC = new PictureArea(this, toQSize(layout::Img_SRC));
     for (int i = 0; i < 9; ++i) {
         Cubix[i] = new PictureBox(this);
         Cubix_Number[i] = new BoardLabel(Cubix[i], layout::Cubix_NumberStyle);
