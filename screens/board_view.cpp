@@ -144,8 +144,7 @@ void BoardView::sync()
     for (int i = 0; i < 9; ++i) {
         applyElement(Cubix[i], b.Cubix[i]);
         Cubix[i]->setPicture(tileFace(Cubix[i]->size()));
-        applyElement(Cubix_Number[i], b.Cubix_Number[i]);
-        Cubix_Number[i]->setCaption(b.Cubix_Number[i].Caption);
+        applyLabel(Cubix_Number[i], b.Cubix_Number[i]);
         applyElement(Cubix_Icon[i], b.Cubix_Icon[i]);
         Cubix_Icon[i]->setPicture(markPicture(b.Cubix_Icon[i].Picture));
         applyElement(Cover_Cubix[i], b.Cover_Cubix[i]);
@@ -155,16 +154,13 @@ void BoardView::sync()
     applyElement(Command5, b.Command5);
     applyElement(Command1, b.Command1);
     applyElement(Command2, b.Command2);
-    applyElement(Label3, b.Label3);
-    Label3->setCaption(b.Label3.Caption);
+    applyLabel(Label3, b.Label3);
     applyElement(Time_Up, b.Time_Up);
     applyElement(Command4, b.Command4);
 
     applyElement(Pic_Quiz, b.Pic_Quiz);
-    applyElement(Label9, b.Label9);
-    Label9->setCaption(b.Label9.Caption);
-    applyElement(Label8, b.Label8);
-    Label8->setCaption(b.Label8.Caption);
+    applyLabel(Label9, b.Label9);
+    applyLabel(Label8, b.Label8);
     applyElement(Command3, b.Command3);
     applyElement(Pic_Right, b.Pic_Right);
     applyElement(Pic_Wrong, b.Pic_Wrong);

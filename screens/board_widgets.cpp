@@ -96,6 +96,12 @@ void BoardLabel::setCaption(const QString &caption)
         setText(shown);
 }
 
+void applyLabel(BoardLabel *w, const Element &e)
+{
+    applyElement(w, e);
+    w->setCaption(e.Caption);
+}
+
 // ---- PictureArea ----
 
 PictureArea::PictureArea(QWidget *parent, QSize size) : QWidget(parent), m_canvas(size)

@@ -45,6 +45,9 @@ public:
     void setCaption(const QString &caption);  // CR LF shows as a line break
 };
 
+// applyElement, and shows e's caption.
+void applyLabel(BoardLabel *w, const Element &e);
+
 // Img_SRC: the white play area that keeps what is drawn on it.
 class PictureArea : public QWidget {
 public:

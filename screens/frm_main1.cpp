@@ -31,14 +31,11 @@ FrmMain1::~FrmMain1()
 
 void FrmMain1::syncBoard()
 {
-    applyElement(Label1, m_board.Label1);
-    Label1->setCaption(m_board.Label1.Caption);
-    applyElement(Text1, m_board.Text1);
-    Text1->setCaption(m_board.Text1.Caption);
+    applyLabel(Label1, m_board.Label1);
+    applyLabel(Text1, m_board.Text1);
     applyElement(Label7, m_board.Label7);
     applyElement(Label10, m_board.Label10);
-    applyElement(Label6, m_board.Label6);
-    Label6->setCaption(m_board.Label6.Caption);
+    applyLabel(Label6, m_board.Label6);
 }
 
 QPixmap FrmMain1::markPicture(const QString &store) const

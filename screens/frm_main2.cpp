@@ -126,11 +126,9 @@ void FrmMain2::syncBoard()
     applyElement(Shape2, b.Shape2);
     for (int i = 0; i < 4; ++i) {
         applyElement(Img_Team[i], b.Img_Team[i]);
-        applyElement(Label_Team_Score[i], b.Label_Team_Score[i]);
-        Label_Team_Score[i]->setCaption(b.Label_Team_Score[i].Caption);
+        applyLabel(Label_Team_Score[i], b.Label_Team_Score[i]);
     }
-    applyElement(Label1, b.Label1);
-    Label1->setCaption(b.Label1.Caption);
+    applyLabel(Label1, b.Label1);
     applyElement(SELECT_IMG, b.SELECT_IMG);
     SELECT_IMG->setPicture(markPicture(b.SELECT_IMG.Picture));
     applyElement(Label7, b.Label7);
@@ -145,8 +143,7 @@ void FrmMain2::syncBoard()
     }
 
     applyElement(Pic_Sel, b.Pic_Sel);
-    applyElement(Label14, b.Label14);
-    Label14->setCaption(b.Label14.Caption);
+    applyLabel(Label14, b.Label14);
     applyElement(Shape3, b.Shape3);
     applyElement(Shape4, b.Shape4);
     applyElement(Image4, b.Image4);
