@@ -12,12 +12,17 @@
 #include <QCloseEvent>
 #include <QPainter>
 
+#include <map>
+#include <utility>
+
 namespace {
-// The tile face: Cubix_IMG stretched over a tile, made once per tile size.
+// The tile face: Cubix_IMG stretched over a tile, made once per tile size
+// (rounding makes neighbouring tiles a pixel apart in width).
 QPixmap tileFace(QSize size)
 {
-    static QPixmap face;
-    if (face.size() != size)
+    static std::map<std::pair<int, int>, QPixmap> faces;
+    QPixmap &face = faces[{size.width(), size.height()}];
+    if (face.isNull())
         face = artPixmap(Art::TileSource).scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     return face;
 }
