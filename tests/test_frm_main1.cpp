@@ -1,11 +1,10 @@
 // The one-team window under the offscreen platform: what shows at start, where
 // clicks land, the panel sliding in, the editor hook, the game picture.
-#include "board_fixture.h"
-#include "board_widgets.h"
-#include "click_area.h"
 #include "cue_player.h"
+#include "layout_qt.h"
 #include "frm_main1.h"
 #include "picture_loader.h"
+#include "window_fixture.h"
 
 #include <QApplication>
 #include <QImageWriter>
@@ -17,34 +16,8 @@
 
 namespace {
 
-struct Window {
-    Shared s;
-    ManualClock clock;
-    RecordingCues *cues = new RecordingCues;
-    std::unique_ptr<FrmMain1> w;
-
-    Window()
-    {
-        for (int q = 0; q < 9; ++q)
-            s.Quiz_Table[0][q] = QStringLiteral("question %1;answer %1").arg(q);
-        w = std::make_unique<FrmMain1>(s, std::unique_ptr<CuePlayer>(cues), nullptr, &clock);
-        w->show();
-    }
-    OneTeamBoard &b() { return w->board(); }
-
-    // A left click sent to whatever lies at p in the window, as the mouse would.
-    void clickAt(QPoint p, Qt::MouseButton button = Qt::LeftButton)
-    {
-        QWidget *target = w->childAt(p);
-        QVERIFY(target);
-        const QPoint local = target->mapFrom(w.get(), p);
-        QTest::mousePress(target, button, {}, local);
-        QTest::mouseRelease(target, button, {}, local);
-    }
-    QPoint centreOf(QWidget *child) const
-    {
-        return child->mapTo(w.get(), child->rect().center());
-    }
+struct Window : BoardWindow<FrmMain1> {
+    Window() : BoardWindow(QStringLiteral("question %1;answer %1")) {}
 };
 
 }  // namespace
@@ -96,19 +69,7 @@ void TestFrmMain1::windowAtStart()
 void TestFrmMain1::handCursorExactlyOnClickAreas()
 {
     Window t;
-    const Qt::CursorShape hand = handCursor().shape();
-    QList<QWidget *> withHand = {t.w->Command5, t.w->Command1, t.w->Command2, t.w->Pic_Quiz,
-                                 t.w->Command3, t.w->Label5};
-    for (int i = 0; i < 10; ++i)
-        withHand << t.w->GBox[i];
-    for (int i = 0; i < 9; ++i)
-        withHand << t.w->Cover_Cubix[i];
-    for (QWidget *w : t.w->findChildren<QWidget *>()) {
-        const bool own = w->testAttribute(Qt::WA_SetCursor);
-        QVERIFY2(own == withHand.contains(w), qPrintable(w->metaObject()->className()));
-        if (own)
-            QCOMPARE(w->cursor().shape(), hand);
-    }
+    t.verifyHandCursors(t.sharedClickAreas());
 }
 
 void TestFrmMain1::clickOnANumberReachesItsCell()
@@ -154,7 +115,7 @@ void TestFrmMain1::panelButtonsLieOverTheirFaces()
                 {layout::one::Label7, t.w->Label7},
                 {layout::one::Label10, t.w->Label10}};
     for (const auto &row : rows) {
-        const QRect face(panel + QPoint(row.face.left, row.face.top), QSize(row.face.width, row.face.height));
+        const QRect face = toQRect(row.face).translated(panel);
         for (QPoint p : {face.center(), face.topLeft() + QPoint(2, 2), face.bottomRight() - QPoint(2, 2)})
             QCOMPARE(t.w->childAt(p), row.area);
     }

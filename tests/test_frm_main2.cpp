@@ -1,43 +1,20 @@
 // The two-team window under the offscreen platform: what shows at start, the
 // picker, typing an answer into the panel's box, the pulse, the score panel.
-#include "board_fixture.h"
-#include "board_widgets.h"
-#include "click_area.h"
 #include "frm_main2.h"
 #include "hangul_line_edit.h"
 #include "rounded_shape.h"
+#include "window_fixture.h"
 
 #include <QApplication>
 #include <QtTest>
 
 namespace {
 
-struct Window {
-    Shared s;
-    ManualClock clock;
-    RecordingCues *cues = new RecordingCues;
-    std::unique_ptr<FrmMain2> w;
-
-    Window()
+struct Window : BoardWindow<FrmMain2> {
+    Window() : BoardWindow(QStringLiteral("question %1;노아의 방주"))
     {
-        for (int q = 0; q < 9; ++q)
-            s.Quiz_Table[0][q] = QStringLiteral("question %1;노아의 방주").arg(q);
-        w = std::make_unique<FrmMain2>(s, std::unique_ptr<CuePlayer>(cues), nullptr, &clock);
-        w->show();
         QApplication::setActiveWindow(w.get());
     }
-    TwoTeamBoard &b() { return w->board(); }
-
-    // A left click sent to whatever lies at p in the window, as the mouse would.
-    void clickAt(QPoint p, Qt::MouseButton button = Qt::LeftButton)
-    {
-        QWidget *target = w->childAt(p);
-        QVERIFY(target);
-        const QPoint local = target->mapFrom(w.get(), p);
-        QTest::mousePress(target, button, {}, local);
-        QTest::mouseRelease(target, button, {}, local);
-    }
-    QPoint centreOf(QWidget *child) const { return child->mapTo(w.get(), child->rect().center()); }
     // Start, pick `team`, open `cell` by clicks and let the panel slide in.
     void openQuestion(int team, int cell)
     {
@@ -108,21 +85,8 @@ void TestFrmMain2::windowAtStart()
 void TestFrmMain2::handCursorExactlyOnClickAreas()
 {
     Window t;
-    const Qt::CursorShape hand = handCursor().shape();
-    QList<QWidget *> withHand = {t.w->Command5, t.w->Command1, t.w->Command2, t.w->Pic_Quiz,
-                                 t.w->Command3, t.w->Label5, t.w->Label_Sel_Team[0], t.w->Label_Sel_Team[1]};
-    for (int i = 0; i < 10; ++i)
-        withHand << t.w->GBox[i];
-    for (int i = 0; i < 9; ++i)
-        withHand << t.w->Cover_Cubix[i];
-    for (QWidget *w : t.w->findChildren<QWidget *>()) {
-        if (w == t.w->Text1 || w->parentWidget() == t.w->Text1)
-            continue;  // the text box keeps its own I-beam
-        const bool own = w->testAttribute(Qt::WA_SetCursor);
-        QVERIFY2(own == withHand.contains(w), qPrintable(w->metaObject()->className()));
-        if (own)
-            QCOMPARE(w->cursor().shape(), hand);
-    }
+    // the text box keeps its own I-beam
+    t.verifyHandCursors(t.sharedClickAreas() << t.w->Label_Sel_Team[0] << t.w->Label_Sel_Team[1], t.w->Text1);
 }
 
 void TestFrmMain2::pickerByClicks()

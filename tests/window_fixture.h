@@ -1,0 +1,68 @@
+// A board window under the offscreen platform: virtual time, recorded cues,
+// game 0 filled with questions, and clicks sent where the mouse would land.
+#pragma once
+
+#include "artwork.h"
+#include "board_fixture.h"
+#include "board_view.h"
+#include "board_widgets.h"
+#include "click_area.h"
+
+#include <QtTest>
+
+#include <memory>
+
+template <class Frm>
+struct BoardWindow {
+    Shared s;
+    ManualClock clock;
+    RecordingCues *cues = new RecordingCues;  // owned by the window
+    std::unique_ptr<Frm> w;
+
+    // line: one question line of game 0, "%1" standing for the question number.
+    explicit BoardWindow(const QString &line)
+    {
+        for (int q = 0; q < 9; ++q)
+            s.Quiz_Table[0][q] = line.arg(q);
+        w = std::make_unique<Frm>(s, std::unique_ptr<CuePlayer>(cues), nullptr, &clock);
+        w->show();
+    }
+    auto &b() { return w->board(); }
+
+    // A click sent to whatever lies at p in the window, as the mouse would.
+    void clickAt(QPoint p, Qt::MouseButton button = Qt::LeftButton)
+    {
+        QWidget *target = w->childAt(p);
+        QVERIFY(target);
+        const QPoint local = target->mapFrom(w.get(), p);
+        QTest::mousePress(target, button, {}, local);
+        QTest::mouseRelease(target, button, {}, local);
+    }
+    QPoint centreOf(QWidget *child) const { return child->mapTo(w.get(), child->rect().center()); }
+
+    // The click areas both boards have.
+    QList<QWidget *> sharedClickAreas() const
+    {
+        QList<QWidget *> areas = {w->Command5, w->Command1, w->Command2, w->Pic_Quiz, w->Command3, w->Label5};
+        for (int i = 0; i < 10; ++i)
+            areas << w->GBox[i];
+        for (int i = 0; i < 9; ++i)
+            areas << w->Cover_Cubix[i];
+        return areas;
+    }
+
+    // Exactly the widgets in withHand set their own cursor, and it is the hand.
+    // skip and its children (a text box with its own I-beam) are passed over.
+    void verifyHandCursors(const QList<QWidget *> &withHand, const QWidget *skip = nullptr) const
+    {
+        const Qt::CursorShape hand = handCursor().shape();
+        for (QWidget *c : w->template findChildren<QWidget *>()) {
+            if (skip && (c == skip || c->parentWidget() == skip))
+                continue;
+            const bool own = c->testAttribute(Qt::WA_SetCursor);
+            QVERIFY2(own == withHand.contains(c), qPrintable(c->metaObject()->className()));
+            if (own)
+                QCOMPARE(c->cursor().shape(), hand);
+        }
+    }
+};
