@@ -4,6 +4,7 @@
 #include "datafiles.h"
 #include "editor.h"
 #include "editor_boxes.h"
+#include "editor_fixture.h"
 #include "editor_layout.h"
 #include "frm_input.h"
 #include "picture_store.h"
@@ -108,30 +109,13 @@ struct Fixture {
         return snap;
     }
     // The tables as the files on disk hold them now.
-    Shared reloaded() const
-    {
-        Shared r;
-        r.App_Dir = s.App_Dir;
-        Load_Quiz(r);
-        return r;
-    }
+    Shared reloaded() const { return ::reloaded(s.App_Dir); }
 };
-
-// A click that goes through the window, landing on whatever lies at p.
-void clickAt(QWidget *window, QPoint p)
-{
-    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, p);
-}
 
 bool lands(QWidget *window, QPoint p, QWidget *target)
 {
     QWidget *hit = window->childAt(p);
     return hit && (hit == target || target->isAncestorOf(hit));
-}
-
-QPoint centre(const el::Box &b)
-{
-    return QPoint(b.x + b.width / 2, b.y + b.height / 2);
 }
 
 QPoint thumbCentre(int i)

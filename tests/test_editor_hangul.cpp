@@ -3,8 +3,10 @@
 // multi-line box, and that the last syllable typed reaches the data files.
 #include "datafiles.h"
 #include "editor_boxes.h"
+#include "editor_fixture.h"
 #include "editor_layout.h"
 #include "frm_input.h"
+#include "key_typing.h"
 #include "shared_state.h"
 
 #include <QApplication>
@@ -20,38 +22,6 @@
 namespace el = editor_layout;
 
 namespace {
-
-// Types keys as a keyboard sends them: a capital letter is Shift with that
-// key, '\n' is Return, '\b' is Backspace, '~' is Shift+Space, '^' is 한/영.
-void typeKeys(QWidget *w, const QString &keys)
-{
-    for (QChar ch : keys) {
-        const char c = ch.toLatin1();
-        if (c == '\n')
-            QTest::keyClick(w, Qt::Key_Return);
-        else if (c == '\b')
-            QTest::keyClick(w, Qt::Key_Backspace);
-        else if (c == '~')
-            QTest::sendKeyEvent(QTest::Click, w, Qt::Key_Space, QStringLiteral(" "), Qt::ShiftModifier);
-        else if (c == '^')
-            QTest::sendKeyEvent(QTest::Click, w, Qt::Key_Hangul, QString(), Qt::NoModifier);
-        else if (c >= 'A' && c <= 'Z')
-            QTest::keyClick(w, c, Qt::ShiftModifier);
-        else
-            QTest::keyClick(w, c);
-    }
-}
-
-QPoint centre(const el::Box &b)
-{
-    return QPoint(b.x + b.width / 2, b.y + b.height / 2);
-}
-
-// A click that goes through the window, landing on whatever lies at p.
-void clickAt(QWidget *window, QPoint p)
-{
-    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, p);
-}
 
 // The three kinds of editor box in one window, with a button to take the focus.
 struct Boxes {
@@ -135,13 +105,7 @@ struct Files {
             return nullptr;
         return w;
     }
-    Shared reloaded() const
-    {
-        Shared r;
-        r.App_Dir = s.App_Dir;
-        Load_Quiz(r);
-        return r;
-    }
+    Shared reloaded() const { return ::reloaded(s.App_Dir); }
 };
 
 QString field(const QString &line, int n)

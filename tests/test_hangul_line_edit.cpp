@@ -1,6 +1,7 @@
 // The answer box: Hangul typed from Latin keys, shown while composed, finished
 // before Enter, focus loss or a click; the 한/영 toggle and its reset on focus.
 #include "hangul_line_edit.h"
+#include "key_typing.h"
 
 #include <QApplication>
 #include <QImage>
@@ -35,21 +36,6 @@ struct Fixture {
         return QTest::qWaitForWindowActive(&window) && box->hasFocus();
     }
 };
-
-// Types keys as a keyboard would send them: a capital letter is Shift with
-// that key; '\b' is Backspace.
-void typeKeys(QWidget *w, const QString &keys)
-{
-    for (QChar ch : keys) {
-        const char c = ch.toLatin1();
-        if (c == '\b')
-            QTest::keyClick(w, Qt::Key_Backspace);
-        else if (c >= 'A' && c <= 'Z')
-            QTest::keyClick(w, c, Qt::ShiftModifier);
-        else
-            QTest::keyClick(w, c);
-    }
-}
 
 // Records the preedit text of every input-method event the box receives.
 class PreeditLog : public QObject {
