@@ -35,27 +35,33 @@ QRectF ballArea(int i)
     return design.intersected(run);
 }
 
+// A rounded box with a rim whose inside runs from `top` down to `bottom`;
+// `under` shows only at the inside's soft edge.
+void gradientBox(QPainter &p, const QRectF &box, double radius, const QColor &top, const QColor &bottom,
+                 const QColor &under, const QColor &rim, double rimWidth)
+{
+    QLinearGradient g(box.topLeft(), box.bottomLeft());
+    g.setColorAt(0, top);
+    g.setColorAt(1, bottom);
+    roundedBox(p, box, radius, under, rim, rimWidth);
+    p.setBrush(g);
+    p.drawRoundedRect(box.adjusted(rimWidth, rimWidth, -rimWidth, -rimWidth), radius - rimWidth,
+                      radius - rimWidth);
+}
+
 // The board ground: orange and yellow stripes, the white play area with its
 // rim and the pink bar of the game balls.
 void boardGround(QPainter &p)
 {
     stripes(p, QRectF(0, 0, layout::kClientWidth, layout::kClientHeight), kOrange, kYellow, 22);
     const QRectF play = toRectF(layout::Img_SRC).adjusted(-8, -8, 5, 8);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(150, 70, 0, 70));
-    p.drawRoundedRect(play.translated(3, 4), 22, 22);
+    dropShadow(p, play, 22, QColor(150, 70, 0, 70), QPointF(3, 4));
     roundedBox(p, play, 22, Qt::white, QColor(0xE0, 0x6A, 0x00), 4);
     // Bar of the balls: from the first ball's left to the last one's right.
     const QRectF bar(14, 664, 996, 74);
-    p.setBrush(QColor(150, 30, 80, 70));
-    p.drawRoundedRect(bar.translated(2, 3), 37, 37);
-    QLinearGradient g(bar.topLeft(), bar.bottomLeft());
-    g.setColorAt(0, QColor(0xFF, 0xC4, 0xDE));
-    g.setColorAt(1, QColor(0xFF, 0x9C, 0xC8));
-    roundedBox(p, bar, 37, QColor(0xFF, 0xB4, 0xD6), QColor(0xE0, 0x4C, 0x94), 3);
-    p.setBrush(g);
-    p.drawRoundedRect(bar.adjusted(3, 3, -3, -3), 34, 34);
+    dropShadow(p, bar, 37, QColor(150, 30, 80, 70), QPointF(2, 3));
+    gradientBox(p, bar, 37, QColor(0xFF, 0xC4, 0xDE), QColor(0xFF, 0x9C, 0xC8), QColor(0xFF, 0xB4, 0xD6),
+                QColor(0xE0, 0x4C, 0x94), 3);
 }
 
 // All balls alike: the largest circle that fits every ball's area, on one line.
@@ -82,16 +88,9 @@ void bigButtons(QPainter &p)
 void clockBox(QPainter &p)
 {
     const QRectF box = toRectF(layout::one::ClockBox);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 40, 120, 70));
-    p.drawRoundedRect(box.translated(2, 3), 18, 18);
-    QLinearGradient g(box.topLeft(), box.bottomLeft());
-    g.setColorAt(0, QColor(0x5C, 0xA8, 0xFF));
-    g.setColorAt(1, QColor(0x1E, 0x6C, 0xE0));
-    roundedBox(p, box, 18, Qt::white, QColor(0x12, 0x4A, 0xA8), 3);
-    p.setBrush(g);
-    p.drawRoundedRect(box.adjusted(3, 3, -3, -3), 15, 15);
+    dropShadow(p, box, 18, QColor(0, 40, 120, 70), QPointF(2, 3));
+    gradientBox(p, box, 18, QColor(0x5C, 0xA8, 0xFF), QColor(0x1E, 0x6C, 0xE0), Qt::white,
+                QColor(0x12, 0x4A, 0xA8), 3);
     const double titleBottom = layout::one::Time_Up.top - 2;
     const QRectF icon(box.left() + 12, box.top() + 4, 40, titleBottom - box.top() - 6);
     drawSvg(p, QStringLiteral("clock.svg"), QRectF(icon.left(), icon.top(), icon.height(), icon.height()));
@@ -106,10 +105,7 @@ void clockBox(QPainter &p)
 void scoreBox(QPainter &p)
 {
     const QRectF box = toRectF(layout::one::ScoreBox);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(120, 50, 0, 70));
-    p.drawRoundedRect(box.translated(2, 3), 18, 18);
+    dropShadow(p, box, 18, QColor(120, 50, 0, 70), QPointF(2, 3));
     // A tab above the box names it.
     const QRectF tab(box.left() + 52, box.top() - 30, box.width() - 104, 36);
     roundedBox(p, tab, 12, QColor(0xFF, 0x8A, 0x10), QColor(0xB8, 0x50, 0x00), 3);
@@ -143,10 +139,7 @@ void questionBox(QPainter &p, const layout::Rect &label)
 
 void answerBox(QPainter &p, const QRectF &r)
 {
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(120, 60, 0, 50));
-    p.drawRoundedRect(r.translated(2, 3), 16, 16);
+    dropShadow(p, r, 16, QColor(120, 60, 0, 50), QPointF(2, 3));
     roundedBox(p, r, 16, Qt::white, QColor(0xE0, 0x80, 0x20), 4);
 }
 

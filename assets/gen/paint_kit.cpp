@@ -109,16 +109,21 @@ void roundedBox(QPainter &p, const QRectF &r, double radius, const QColor &fill,
     p.restore();
 }
 
+void dropShadow(QPainter &p, const QRectF &box, double radius, const QColor &colour, QPointF offset)
+{
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour);
+    p.drawRoundedRect(box.translated(offset), radius, radius);
+}
+
 void glossyButton(QPainter &p, const QRectF &r, const QColor &base, const QString &word,
                   double textPixels, double spacing)
 {
     p.save();
-    p.setRenderHint(QPainter::Antialiasing);
     const double radius = r.height() * 0.42;
     // Soft drop shadow, then a dark rim and the body.
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 0, 0, 60));
-    p.drawRoundedRect(r.translated(2, 3), radius, radius);
+    dropShadow(p, r, radius, QColor(0, 0, 0, 60), QPointF(2, 3));
     p.setBrush(base.darker(160));
     p.drawRoundedRect(r, radius, radius);
     const QRectF body = r.adjusted(2.5, 2.5, -2.5, -2.5);

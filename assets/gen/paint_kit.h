@@ -40,6 +40,10 @@ void stripes(QPainter &p, const QRectF &area, const QColor &a, const QColor &b, 
 void roundedBox(QPainter &p, const QRectF &r, double radius, const QColor &fill,
                 const QColor &rim, double rimWidth);
 
+// A soft shadow under a rounded box: the box moved by `offset`, in a
+// see-through colour. Leaves the painter antialiased with no pen.
+void dropShadow(QPainter &p, const QRectF &box, double radius, const QColor &colour, QPointF offset);
+
 // A glossy rounded button filling `r`, its word in white with a dark outline,
 // letters spaced by `spacing` pixels.
 void glossyButton(QPainter &p, const QRectF &r, const QColor &base, const QString &word,
