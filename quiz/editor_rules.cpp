@@ -1,6 +1,7 @@
 #include "editor_rules.h"
 
 #include "cp949.h"
+#include "example_table.h"
 #include "quiz_line.h"
 
 namespace {
@@ -129,42 +130,11 @@ QString questionBoxText(const QString &field)
 
 const QStringList &exampleTitles()
 {
-    static const QStringList titles = {
-        QStringLiteral("가인과 아벨의 제사"),
-        QStringLiteral("구름기둥으로 인도하시는 하나님"),
-        QStringLiteral("나아만 장군의 일곱번 요단강에서 씻음"),
-        QStringLiteral("노아의 방주 만들기 120년"),
-        QStringLiteral("사자굴에 갇힌 다니엘"),
-        QStringLiteral("최후의 만찬"),
-        QStringLiteral("골리앗을 물리친 다윗"),
-        QStringLiteral("사무엘이 다윗에게 기름부음"),
-        QStringLiteral("라합이 이스라엘 정탐꾼을 살려줌"),
-        QStringLiteral("강물에서 건진 모세"),
-        QStringLiteral("하나님께서 직접 십계명을 쓰시고 모세에게 주셨다"),
-        QStringLiteral("하나님께서 무지개로 다시는 물심판을 하지 않으시겠다고 약속하심"),
-        QStringLiteral("바벨탑을 쌓아 하나님께 도전하는 교만한 사람들"),
-        QStringLiteral("광야에서 불기둥으로 인도하시는 하나님"),
-        QStringLiteral("야곱이 잘 때 꿈속에 나타난 천사와 사다리"),
-        QStringLiteral("에스더가 아닥사스다왕의 금홀을 만짐"),
-        QStringLiteral("엘리야에게 까마귀가 떡과 고기를 물어다 줌"),
-        QStringLiteral("불병거를 타고 하늘로 올라가는 엘리야"),
-        QStringLiteral("무너지는 여리고성"),
-        QStringLiteral("모세를 통해 홍해를 갈라지게 하시는 하나님"),
-        QStringLiteral("겟세마네 동산에서 기도하시는 예수님"),
-        QStringLiteral("돌에 맞아 순교하는 스데반집사"),
-        QStringLiteral("예수님을 보기 위해 뽕나무에 올라간 삭개오"),
-        QStringLiteral("회당장 야이로의 딸을 살리신 예수님"),
-        QStringLiteral("죽은 지 4일이 지난 나사로를 살리신 예수님"),
-        QStringLiteral("나의 죄를 대신해 십자가에 달려 죽어주신 예수님"),
-        QStringLiteral("다시오실 예수님"),
-        QStringLiteral("밤에 예수님을 찾아온 니고데모"),
-        QStringLiteral("38년된 중풍병자를 낫게하시는 예수님"),
-        QStringLiteral("예수님의 말씀을 듣는 마리아와 일하는 마르다"),
-        QStringLiteral("폭풍을 잠잠케 하시는 예수님"),
-        QStringLiteral("향유를 예수님께 붓는 마리아"),
-        QStringLiteral("예루살렘으로 입성하시는 예수님"),
-        QStringLiteral("바다에 빠진 베드로를 건져주시는 예수님"),
-        QStringLiteral("다메섹으로 가는 도중 예수님을 만나는 바울"),
-    };
+    static const QStringList titles = [] {
+        QStringList t;
+        for (const ExampleEntry &e : kExamples)
+            t << QString::fromUtf8(e.title);
+        return t;
+    }();
     return titles;
 }

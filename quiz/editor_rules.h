@@ -42,6 +42,5 @@ QString composeQuizLine(const QString &question, const QString &answer);
 // A question field of a quiz line as a box shows it: "<br>" becomes a line break.
 QString questionBoxText(const QString &field);
 
-
 // Titles of the 35 example pictures, index 0 to 34.
 const QStringList &exampleTitles();

@@ -166,7 +166,7 @@ FrmInput::FrmInput(Shared &s, std::function<void()> mainRenew, QWidget *owner)
     }
 
     Set_Data();
-    m_store->setTitles(QStringList(m_exTitle.begin(), m_exTitle.begin() + 35));
+    m_store->setTitles(QStringList(m_exTitle.begin(), m_exTitle.begin() + kExampleCount));
 }
 
 void FrmInput::buildFrames()
@@ -214,7 +214,7 @@ void FrmInput::Set_Data()
 void FrmInput::Set_EX_Img()
 {
     const QStringList &titles = exampleTitles();
-    for (int i = 0; i < titles.size() && i < 35; ++i)
+    for (int i = 0; i < titles.size() && i < kExampleCount; ++i)
         m_exTitle[i] = titles.at(i);
 }
 

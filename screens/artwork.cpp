@@ -34,10 +34,9 @@ ArtEntry entry(Art art)
     return {"", 1, 1};
 }
 
-// Indexes of the example pictures stored as bitmaps; the rest are JPEG.
 bool exampleIsBitmap(int index)
 {
-    return index == 5 || index == 20 || index == 21 || index == 23;
+    return index >= 0 && index < kExampleCount && kExamples[index].bitmap;
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 // a picture missing from the resources comes back as a plain placeholder of it.
 #pragma once
 
+#include "example_table.h"
+
 #include <QCursor>
 #include <QIcon>
 #include <QImage>
@@ -38,6 +40,5 @@ QCursor handCursor();
 QIcon programIcon();
 
 // Example pictures of the picture store, index 0 to 34, at their stored size.
-inline constexpr int kExampleCount = 35;
 QString exampleResourcePath(int index);  // ":/examples/NN.jpg" or ".bmp"
 QImage exampleImage(int index);

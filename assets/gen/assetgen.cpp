@@ -92,7 +92,7 @@ void makeArt(const QString &out)
 void makeExamples(const QString &src, const QString &out)
 {
     QDir().mkpath(out);
-    for (int i = 0; i < 35; ++i) {
+    for (int i = 0; i < kExampleCount; ++i) {
         const ExampleEntry &e = kExamples[i];
         const QString nn = QStringLiteral("%1").arg(i, 2, 10, QLatin1Char('0'));
         QImage img = renderSvgFile(src + "/" + nn + ".svg", e.width, e.height);

@@ -1,7 +1,8 @@
 // The 35 example pictures of the picture store: stored size, form and title.
+// Plain data, read by the artwork generator, the program's resources and the editor.
 #pragma once
 
-namespace artgen {
+inline constexpr int kExampleCount = 35;
 
 struct ExampleEntry {
     int width, height;
@@ -9,7 +10,7 @@ struct ExampleEntry {
     const char *title;
 };
 
-inline constexpr ExampleEntry kExamples[35] = {
+inline constexpr ExampleEntry kExamples[kExampleCount] = {
     {416, 504, false, "가인과 아벨의 제사"},
     {408, 493, false, "구름기둥으로 인도하시는 하나님"},
     {391, 359, false, "나아만 장군의 일곱번 요단강에서 씻음"},
@@ -46,5 +47,3 @@ inline constexpr ExampleEntry kExamples[35] = {
     {322, 358, false, "바다에 빠진 베드로를 건져주시는 예수님"},
     {322, 358, false, "다메섹으로 가는 도중 예수님을 만나는 바울"},
 };
-
-}  // namespace artgen
