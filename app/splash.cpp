@@ -3,12 +3,12 @@
 #include "artwork.h"
 #include "click_area.h"
 #include "layout_qt.h"
+#include "window_util.h"
 
 #include <QPainter>
 
 frmSplash::frmSplash(QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                          | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
+    : QWidget(parent, fixedWindowFlags(Qt::Window)),
       m_command1(new ClickArea(this)),
       m_command2(new ClickArea(this))
 {

@@ -11,6 +11,7 @@
 #include "picture_store.h"
 #include "quiz_line.h"
 #include "shared_state.h"
+#include "window_util.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -79,8 +80,7 @@ QString choosePictureFile(QWidget *parent)
 }
 
 FrmInput::FrmInput(Shared &s, std::function<void()> mainRenew, QWidget *owner)
-    : QWidget(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
-                         | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+    : QWidget(owner, fixedWindowFlags(Qt::Dialog)),
       m_s(s),
       m_mainRenew(std::move(mainRenew)),
       m_chooser(choosePictureFile),

@@ -7,6 +7,7 @@
 #include "layout_qt.h"
 #include "random_source.h"
 #include "shared_state.h"
+#include "window_util.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -30,8 +31,7 @@ QPixmap tileFace(QSize size)
 
 BoardView::BoardView(Shared &s, std::unique_ptr<CuePlayer> cues, std::unique_ptr<RandomSource> random,
                      TimerDriver *clock, Art background, Art quizPanel)
-    : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                           | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
+    : QWidget(nullptr, fixedWindowFlags(Qt::Window)),
       m_s(s),
       m_cues(cues ? std::move(cues) : std::make_unique<QtCuePlayer>(s.App_Dir)),
       m_pictures(toQSize(layout::Img_SRC)),
