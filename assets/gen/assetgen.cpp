@@ -65,6 +65,14 @@ void savePng(const QImage &img, const QString &path)
     check(img.save(path, "PNG"), path);
 }
 
+// Drawings may leave parts transparent: they are stored laid on white.
+QImage onWhite(const QImage &drawing)
+{
+    QImage flat = canvas(drawing.width(), drawing.height());
+    QPainter(&flat).drawImage(0, 0, drawing);
+    return flat;
+}
+
 void makeArt(const QString &out)
 {
     QDir().mkpath(out);
@@ -99,10 +107,7 @@ void makeExamples(const QString &src, const QString &out)
         if (img.isNull()) {
             img = placeholderPicture(e.width, e.height, QString::fromUtf8(e.title));
         } else {
-            // Drawings may leave parts transparent: lay them on white.
-            QImage flat = canvas(e.width, e.height);
-            QPainter(&flat).drawImage(0, 0, img);
-            img = flat;
+            img = onWhite(img);
         }
         if (e.bitmap)
             saveBmp24(img, out + "/" + nn + ".bmp");
@@ -134,9 +139,7 @@ void makeGames(const QString &src, const QString &imgDir)
                          kPlaceholderMark);
             continue;
         }
-        QImage flat = canvas(w, h);
-        QPainter(&flat).drawImage(0, 0, drawing);
-        saveJpeg(flat, target);
+        saveJpeg(onWhite(drawing), target);
     }
 }
 
