@@ -2,6 +2,7 @@
 // content, not by name), the painted faces under the click areas, the sound
 // cues of the run folder and the game pictures laid into img/.
 #include "artwork.h"
+#include "file_io.h"
 #include "layout.h"
 #include "pictures.h"
 
@@ -14,12 +15,6 @@
 #include <functional>
 
 namespace {
-
-QByteArray readResource(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 int le16(const QByteArray &b, int at)
 {
@@ -143,9 +138,9 @@ void TestAssets::pictures()
 // progressive one decodes to its last row (the balls' bar is there).
 void TestAssets::progressiveBackground()
 {
-    QVERIFY(jpegFrameIs(readResource(artResourcePath(Art::OneBackground)), 0xC2));
-    QVERIFY(jpegFrameIs(readResource(artResourcePath(Art::TwoBackground)), 0xC0));
-    QVERIFY(jpegFrameIs(readResource(artResourcePath(Art::Splash)), 0xC0));
+    QVERIFY(jpegFrameIs(readAll(artResourcePath(Art::OneBackground)), 0xC2));
+    QVERIFY(jpegFrameIs(readAll(artResourcePath(Art::TwoBackground)), 0xC0));
+    QVERIFY(jpegFrameIs(readAll(artResourcePath(Art::Splash)), 0xC0));
     const QImage img = artImage(Art::OneBackground);
     const QImage plain = artgen::oneBackground(artgen::Faces::Plain);
     for (int y : {700, 760})
@@ -166,7 +161,7 @@ void TestAssets::bitmapsAre24Bits_data()
 void TestAssets::bitmapsAre24Bits()
 {
     QFETCH(QString, path);
-    const QByteArray b = readResource(path);
+    const QByteArray b = readAll(path);
     QVERIFY(b.size() > 54);
     QCOMPARE(b.left(2), QByteArray("BM"));
     QCOMPARE(le16(b, 28), 24);        // bits per pixel
@@ -185,7 +180,7 @@ void TestAssets::transparentMarks_data()
 void TestAssets::transparentMarks()
 {
     QFETCH(Art, art);
-    const QByteArray b = readResource(artResourcePath(art));
+    const QByteArray b = readAll(artResourcePath(art));
     QCOMPARE(b.left(6), QByteArray("GIF89a"));
     const int gce = b.indexOf(QByteArray("\x21\xF9\x04", 3));
     QVERIFY(gce > 0);
@@ -201,7 +196,7 @@ void TestAssets::transparentMarks()
 // handCursor() takes the same hot spot.
 void TestAssets::handCursorFile()
 {
-    const QByteArray b = readResource(QStringLiteral(":/art/hand.cur"));
+    const QByteArray b = readAll(QStringLiteral(":/art/hand.cur"));
     QVERIFY(b.size() > 22 + 40);
     QCOMPARE(le16(b, 2), 2);  // cursor, not icon
     QCOMPARE(le16(b, 4), 1);
@@ -233,7 +228,7 @@ void TestAssets::handCursorFile()
 // A 16-colour .ico with 32 x 32 and 16 x 16 pictures of a cyan snowflake.
 void TestAssets::programIconFile()
 {
-    const QByteArray b = readResource(QStringLiteral(":/art/icon.ico"));
+    const QByteArray b = readAll(QStringLiteral(":/art/icon.ico"));
     QVERIFY(b.size() > 6);
     QCOMPARE(le16(b, 2), 1);
     QCOMPARE(le16(b, 4), 2);

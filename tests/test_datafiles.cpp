@@ -2,6 +2,7 @@
 // and the atomic rewrite that never loses the old file.
 #include "cp949.h"
 #include "datafiles.h"
+#include "file_io.h"
 #include "quiz_line.h"
 #include "shared_state.h"
 
@@ -11,19 +12,6 @@
 #include <QtTest>
 
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 // A full set of tables with Hangul that only CP949 (not EUC-KR) holds.
 Shared filledTables(const QString &dir)
@@ -161,8 +149,8 @@ void TestDataFiles::extraLinesAreCutOnNextSave()
         quiz += QByteArray::number(k) + ";x\r\n";
     for (int g = 0; g < 12; ++g)
         pics += QByteArray::number(g) + ".jpg;c\r\n";
-    writeAll(s.App_Dir + kQuizFileName, quiz);
-    writeAll(s.App_Dir + kPictureFileName, pics);
+    QVERIFY(writeAll(s.App_Dir + kQuizFileName, quiz));
+    QVERIFY(writeAll(s.App_Dir + kPictureFileName, pics));
     Load_Quiz(s);
     QCOMPARE(s.Quiz_Table[9][8], QStringLiteral("89;x"));
     QCOMPARE(s.Picture_Table[9], QStringLiteral("9.jpg;c"));
@@ -190,8 +178,8 @@ void TestDataFiles::missingAndShortFilesGiveEmptyEntries()
             QVERIFY(s.Quiz_Table[g][q].isEmpty());
     }
 
-    writeAll(s.App_Dir + kQuizFileName, "a;1\r\nb;2\r\n");
-    writeAll(s.App_Dir + kPictureFileName, "1.jpg;one\r\n");
+    QVERIFY(writeAll(s.App_Dir + kQuizFileName, "a;1\r\nb;2\r\n"));
+    QVERIFY(writeAll(s.App_Dir + kPictureFileName, "1.jpg;one\r\n"));
     Load_Quiz(s);
     QCOMPARE(s.Quiz_Table[0][1], QStringLiteral("b;2"));
     QVERIFY(s.Quiz_Table[0][2].isEmpty());  // not the last line read
@@ -205,7 +193,8 @@ void TestDataFiles::lfOnlyLinesAreRead()
     QTemporaryDir dir;
     Shared s;
     s.App_Dir = dir.path() + QLatin1Char('/');
-    writeAll(s.App_Dir + kQuizFileName, encodeCp949(QStringLiteral("첫째;하나\n둘째;둘\r\n셋째;셋")));
+    QVERIFY(writeAll(s.App_Dir + kQuizFileName,
+                     encodeCp949(QStringLiteral("첫째;하나\n둘째;둘\r\n셋째;셋"))));
     Load_Quiz(s);
     QCOMPARE(s.Quiz_Table[0][0], QStringLiteral("첫째;하나"));
     QCOMPARE(s.Quiz_Table[0][1], QStringLiteral("둘째;둘"));
@@ -217,9 +206,9 @@ void TestDataFiles::invalidBytesDoNotStopLoading()
     QTemporaryDir dir;
     Shared s;
     s.App_Dir = dir.path() + QLatin1Char('/');
-    writeAll(s.App_Dir + kQuizFileName,
-             QByteArray("\xff\xfe") + encodeCp949(QStringLiteral("질문;답")) + "\r\n"
-                 + encodeCp949(QStringLiteral("다음;줄")) + "\r\n");
+    QVERIFY(writeAll(s.App_Dir + kQuizFileName,
+                     QByteArray("\xff\xfe") + encodeCp949(QStringLiteral("질문;답")) + "\r\n"
+                         + encodeCp949(QStringLiteral("다음;줄")) + "\r\n"));
     Load_Quiz(s);
     QCOMPARE(s.Quiz_Table[0][0], QStringLiteral("\uFFFD\uFFFD질문;답"));
     QCOMPARE(s.Quiz_Table[0][1], QStringLiteral("다음;줄"));
@@ -243,10 +232,10 @@ void TestDataFiles::atomicRewriteKeepsOldFile()
     if (how == QLatin1String("missing-folder")) {
         target = dir.path() + QStringLiteral("/gone/Quiz.qdf");
     } else if (how == QLatin1String("folder-is-file")) {
-        writeAll(dir.path() + QStringLiteral("/plain"), old);
+        QVERIFY(writeAll(dir.path() + QStringLiteral("/plain"), old));
         target = dir.path() + QStringLiteral("/plain/Quiz.qdf");
     } else if (how == QLatin1String("read-only")) {
-        writeAll(target, old);
+        QVERIFY(writeAll(target, old));
         QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::ReadGroup);
     } else {
         QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("Quiz.qdf/inside")));

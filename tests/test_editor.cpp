@@ -6,6 +6,7 @@
 #include "editor_boxes.h"
 #include "editor_fixture.h"
 #include "editor_layout.h"
+#include "file_io.h"
 #include "frm_input.h"
 #include "picture_store.h"
 #include "shared_state.h"
@@ -29,18 +30,6 @@ namespace el = editor_layout;
 namespace {
 
 const QString kDesignCaption = QStringLiteral("교만한 인간들이 하나님게 대적하여 세운 탑");
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
 
 // A picture file of the given content format, whatever its name says.
 bool writePicture(const QString &path, QSize size, const char *format = "PNG", QColor colour = Qt::red)

@@ -1,6 +1,7 @@
 // The build's data writer: default games are written once and never over a
 // teacher's saved files.
 #include "datafiles.h"
+#include "file_io.h"
 #include "shared_state.h"
 
 #include <QFile>
@@ -19,12 +20,6 @@ int runMkdata(const QString &runDir)
     if (!p.waitForFinished(30000))
         return -1;
     return p.exitCode();
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 }  // namespace
