@@ -1,7 +1,7 @@
 // The part of a board window that both boards share: background, play area,
 // cells, game balls, big buttons, clock, question panel, bingo and score panels.
-// A board window derives from BoardView, creates its own elements between
-// createSharedElements() and finishStacking(), and syncs them in syncBoard().
+// A board window derives from BoardViewOf<its engine>, creates its own elements
+// before finishStacking(), and syncs them in syncBoard().
 #pragma once
 
 #include "artwork.h"
@@ -81,4 +81,26 @@ private:
     bool m_laidOut = false;
     int m_drawnPicture = 0;
     int m_drawnScript = 0;
+};
+
+// A board window over its own engine B: makes the engine on the window's
+// ports, titles the window and creates the shared elements.
+template <class B>
+class BoardViewOf : public BoardView {
+public:
+    B &board() { return m_board; }
+
+protected:
+    BoardViewOf(Shared &s, std::unique_ptr<CuePlayer> cues, std::unique_ptr<RandomSource> random,
+                TimerDriver *clock, Art background, Art quizPanel, const QString &title)
+        : BoardView(s, std::move(cues), std::move(random), clock, background, quizPanel),
+          m_board(s, ports())
+    {
+        setWindowTitle(title);
+        attach(&m_board);
+        createSharedElements();
+    }
+    ~BoardViewOf() override { m_board.onChanged = nullptr; }
+
+    B m_board;
 };

@@ -5,12 +5,9 @@
 
 FrmMain1::FrmMain1(Shared &s, std::unique_ptr<CuePlayer> cues, std::unique_ptr<RandomSource> random,
                    TimerDriver *clock)
-    : BoardView(s, std::move(cues), std::move(random), clock, Art::OneBackground, Art::OneQuiz),
-      m_board(s, ports())
+    : BoardViewOf(s, std::move(cues), std::move(random), clock, Art::OneBackground, Art::OneQuiz,
+                  QStringLiteral("도미솔게임 - 1팀용"))
 {
-    setWindowTitle(QStringLiteral("도미솔게임 - 1팀용"));
-    attach(&m_board);
-    createSharedElements();
     Label1 = new BoardLabel(this, layout::one::Label1Style);
     Text1 = new BoardLabel(Pic_Quiz, layout::Text1Style);
     Label7 = new ClickArea(Pic_Quiz, false);
@@ -22,11 +19,6 @@ FrmMain1::FrmMain1(Shared &s, std::unique_ptr<CuePlayer> cues, std::unique_ptr<R
     finishStacking();
     m_board.Set_Init();
     sync();
-}
-
-FrmMain1::~FrmMain1()
-{
-    m_board.onChanged = nullptr;
 }
 
 void FrmMain1::syncBoard()

@@ -4,16 +4,13 @@
 #include "board_view.h"
 #include "one_board.h"
 
-class FrmMain1 : public BoardView {
+class FrmMain1 : public BoardViewOf<OneTeamBoard> {
     Q_OBJECT
 public:
     // Tests hand in their own cue player, generator and clock; by default the
     // program's own (Qt Multimedia, clock-mixed generator, QTimer).
     explicit FrmMain1(Shared &s, std::unique_ptr<CuePlayer> cues = {},
                       std::unique_ptr<RandomSource> random = {}, TimerDriver *clock = nullptr);
-    ~FrmMain1() override;
-
-    OneTeamBoard &board() { return m_board; }
 
     BoardLabel *Label1 = nullptr;  // score
     BoardLabel *Text1 = nullptr;   // answer in the question panel
@@ -23,7 +20,4 @@ public:
 protected:
     void syncBoard() override;
     QPixmap markPicture(const QString &store) const override;
-
-private:
-    OneTeamBoard m_board;
 };

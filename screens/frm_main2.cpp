@@ -40,13 +40,9 @@ PictureBox *heart(QWidget *parent, int team, bool stretch, bool clickThrough)
 
 FrmMain2::FrmMain2(Shared &s, std::unique_ptr<CuePlayer> cues, std::unique_ptr<RandomSource> random,
                    TimerDriver *clock)
-    : BoardView(s, std::move(cues), std::move(random), clock, Art::TwoBackground, Art::TwoQuiz),
-      m_board(s, ports())
+    : BoardViewOf(s, std::move(cues), std::move(random), clock, Art::TwoBackground, Art::TwoQuiz,
+                  QStringLiteral("도미솔게임 - 2팀용"))
 {
-    setWindowTitle(QStringLiteral("도미솔게임 - 2팀용"));
-    attach(&m_board);
-    createSharedElements();
-
     // Team panels: shapes behind the hearts, hearts behind the scores.
     Shape1 = new RoundedShape(this, kRed, kWhite);
     Shape2 = new RoundedShape(this, kGreen, kWhite);
@@ -105,11 +101,6 @@ FrmMain2::FrmMain2(Shared &s, std::unique_ptr<CuePlayer> cues, std::unique_ptr<R
     Pic_Sel->stackUnder(Pic_Bingo);
     m_board.Set_Init();
     sync();
-}
-
-FrmMain2::~FrmMain2()
-{
-    m_board.onChanged = nullptr;
 }
 
 void FrmMain2::submit()

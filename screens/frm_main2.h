@@ -7,16 +7,13 @@
 class HangulLineEdit;
 class RoundedShape;
 
-class FrmMain2 : public BoardView {
+class FrmMain2 : public BoardViewOf<TwoTeamBoard> {
     Q_OBJECT
 public:
     // Tests hand in their own cue player, generator and clock; by default the
     // program's own (Qt Multimedia, clock-mixed generator, QTimer).
     explicit FrmMain2(Shared &s, std::unique_ptr<CuePlayer> cues = {},
                       std::unique_ptr<RandomSource> random = {}, TimerDriver *clock = nullptr);
-    ~FrmMain2() override;
-
-    TwoTeamBoard &board() { return m_board; }
 
     RoundedShape *Shape1 = nullptr, *Shape2 = nullptr;
     std::array<PictureBox *, 4> Img_Team{};        // 0, 1 on the board; 2, 3 on Pic_Score
@@ -38,6 +35,5 @@ protected:
 private:
     void submit();
 
-    TwoTeamBoard m_board;
     int m_focusSerial = 0;
 };
