@@ -53,7 +53,7 @@ BoardPorts BoardView::ports()
 
 void BoardView::attach(Board *board)
 {
-    m_board = board;
+    m_engine = board;
     board->onChanged = [this] { sync(); };
 }
 
@@ -67,21 +67,21 @@ void BoardView::createSharedElements()
         Cubix_Icon[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
         Cover_Cubix[i] = new ClickArea(Cubix[i]);  // in front of the number and the mark
         connect(Cover_Cubix[i], &ClickArea::clicked, this, [this, i] {
-            m_board->Cover_Cubix_Click(i);
+            m_engine->Cover_Cubix_Click(i);
             sync();
         });
     }
     for (int i = 0; i < 10; ++i) {
         GBox[i] = new ClickArea(this);
         connect(GBox[i], &ClickArea::pressed, this, [this, i](int button) {
-            m_board->GBox_MouseDown(i, button);
+            m_engine->GBox_MouseDown(i, button);
             sync();
         });
         connect(GBox[i], &ClickArea::released, this, [this, i](int button) {
             if (button != 2)
                 return;
             QApplication::setOverrideCursor(Qt::WaitCursor);
-            if (m_board->GBox_MouseUp(i, button))
+            if (m_engine->GBox_MouseUp(i, button))
                 emit editRequested(i);
             QApplication::restoreOverrideCursor();
         });
@@ -89,8 +89,8 @@ void BoardView::createSharedElements()
     Command5 = new ClickArea(this);
     Command1 = new ClickArea(this);
     Command2 = new ClickArea(this);
-    connect(Command5, &ClickArea::clicked, this, [this] { m_board->Command5_Click(); sync(); });
-    connect(Command1, &ClickArea::clicked, this, [this] { m_board->Command1_Click(); sync(); });
+    connect(Command5, &ClickArea::clicked, this, [this] { m_engine->Command5_Click(); sync(); });
+    connect(Command1, &ClickArea::clicked, this, [this] { m_engine->Command1_Click(); sync(); });
     connect(Command2, &ClickArea::clicked, this, [] { QCoreApplication::quit(); });
 
     Label3 = new BoardLabel(this, layout::one::Label3Style);
@@ -98,8 +98,8 @@ void BoardView::createSharedElements()
     Command4 = new QPushButton(QStringLiteral("▼"), this);
     for (QPushButton *button : {Time_Up, Command4})
         button->setFocusPolicy(Qt::NoFocus);
-    connect(Time_Up, &QPushButton::clicked, this, [this] { m_board->Time_Up_Click(); sync(); });
-    connect(Command4, &QPushButton::clicked, this, [this] { m_board->Command4_Click(); sync(); });
+    connect(Time_Up, &QPushButton::clicked, this, [this] { m_engine->Time_Up_Click(); sync(); });
+    connect(Command4, &QPushButton::clicked, this, [this] { m_engine->Command4_Click(); sync(); });
 
     Pic_Quiz = new PictureBox(this, artPixmap(m_quizPanel));
     Pic_Quiz->setCursor(handCursor());
@@ -111,11 +111,11 @@ void BoardView::createSharedElements()
     Pic_Wrong = new PictureBox(Pic_Quiz, artPixmap(Art::Wrong));
 
     Pic_Bingo = new PictureBox(this, artPixmap(Art::Bingo));
-    connect(Pic_Bingo, &PictureBox::clicked, this, [this] { m_board->Pic_Bingo_Click(); sync(); });
+    connect(Pic_Bingo, &PictureBox::clicked, this, [this] { m_engine->Pic_Bingo_Click(); sync(); });
     Pic_Score = new PictureBox(this, artPixmap(Art::Score));
-    connect(Pic_Score, &PictureBox::clicked, this, [this] { m_board->Pic_Score_Click(); sync(); });
+    connect(Pic_Score, &PictureBox::clicked, this, [this] { m_engine->Pic_Score_Click(); sync(); });
     Label5 = new ClickArea(Pic_Score);
-    connect(Label5, &ClickArea::clicked, this, [this] { m_board->Pic_Score_Click(); sync(); });
+    connect(Label5, &ClickArea::clicked, this, [this] { m_engine->Pic_Score_Click(); sync(); });
 }
 
 void BoardView::finishStacking()
@@ -134,9 +134,9 @@ void BoardView::finishStacking()
 
 void BoardView::sync()
 {
-    if (!m_board)
+    if (!m_engine)
         return;
-    Board &b = *m_board;
+    Board &b = *m_engine;
     applyElement(Img_SRC, b.Img_SRC);
     if (m_drawnPicture != b.pictureSerial) {
         Img_SRC->drawPicture(m_pictures.current());
@@ -178,9 +178,9 @@ void BoardView::sync()
 void BoardView::showEvent(QShowEvent *e)
 {
     QWidget::showEvent(e);
-    if (!m_laidOut && m_board) {
+    if (!m_laidOut && m_engine) {
         m_laidOut = true;
-        m_board->layoutStep();
+        m_engine->layoutStep();
     }
     sync();
 }

@@ -75,7 +75,7 @@ protected:
     BoardPorts ports();
 
 private:
-    Board *m_board = nullptr;
+    Board *m_engine = nullptr;  // the derived window's own board
     Art m_background;
     Art m_quizPanel;
     bool m_laidOut = false;
