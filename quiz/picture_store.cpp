@@ -48,17 +48,12 @@ ExampleThumb::ExampleThumb(int index, QWidget *parent) : QLabel(parent), m_index
 
 void ExampleThumb::mousePressEvent(QMouseEvent *e)
 {
-    if (e->button() == Qt::LeftButton)
-        m_down = true;
+    m_click.press(e);
 }
 
 void ExampleThumb::mouseReleaseEvent(QMouseEvent *e)
 {
-    if (e->button() != Qt::LeftButton)
-        return;
-    const bool click = m_down && rect().contains(e->position().toPoint());
-    m_down = false;
-    if (click)
+    if (m_click.release(e, rect()))
         emit clicked(m_index);
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "artwork.h"
+#include "click_area.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -21,7 +22,7 @@ protected:
 
 private:
     int m_index;
-    bool m_down = false;
+    LeftClick m_click;
 };
 
 class PictureStore : public QFrame {

@@ -21,21 +21,31 @@ ClickArea::ClickArea(QWidget *parent, bool handCursor) : QWidget(parent)
         setCursor(::handCursor());
 }
 
-void ClickArea::mousePressEvent(QMouseEvent *e)
+void LeftClick::press(const QMouseEvent *e)
 {
     if (e->button() == Qt::LeftButton)
-        m_leftDown = true;
+        m_down = true;
+}
+
+bool LeftClick::release(const QMouseEvent *e, const QRect &area)
+{
+    if (e->button() != Qt::LeftButton)
+        return false;
+    const bool click = m_down && area.contains(e->position().toPoint());
+    m_down = false;
+    return click;
+}
+
+void ClickArea::mousePressEvent(QMouseEvent *e)
+{
+    m_click.press(e);
     emit pressed(mouseButtonNumber(e->button()));
 }
 
 void ClickArea::mouseReleaseEvent(QMouseEvent *e)
 {
-    const int button = mouseButtonNumber(e->button());
-    const bool click = e->button() == Qt::LeftButton && m_leftDown
-                       && rect().contains(e->position().toPoint());
-    if (e->button() == Qt::LeftButton)
-        m_leftDown = false;
-    emit released(button);
+    const bool click = m_click.release(e, rect());
+    emit released(mouseButtonNumber(e->button()));
     if (click)
         emit clicked();
 }

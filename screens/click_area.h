@@ -4,6 +4,19 @@
 
 #include <QWidget>
 
+class QMouseEvent;
+
+// A left click: the left button pressed on a widget, then released over it.
+class LeftClick {
+public:
+    void press(const QMouseEvent *e);
+    // True when e is the left release that completes a click inside area.
+    bool release(const QMouseEvent *e, const QRect &area);
+
+private:
+    bool m_down = false;
+};
+
 class ClickArea : public QWidget {
     Q_OBJECT
 public:
@@ -20,7 +33,7 @@ protected:
     void paintEvent(QPaintEvent *) override {}
 
 private:
-    bool m_leftDown = false;
+    LeftClick m_click;
 };
 
 // Button number of a Qt mouse button: 1 left, 2 right, 4 middle, else 0.
