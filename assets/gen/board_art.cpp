@@ -143,6 +143,22 @@ void answerBox(QPainter &p, const QRectF &r)
     roundedBox(p, r, 16, Qt::white, QColor(0xE0, 0x80, 0x20), 4);
 }
 
+// A question panel: its ground and, painted, the question box, the answer box
+// and the 정답 button.
+QImage quizPanel(int width, int height, Faces faces, const layout::Rect &question, const QRectF &answer,
+                 const layout::Rect &command3)
+{
+    QImage img = canvas(width, height);
+    QPainter p(&img);
+    panelGround(p, width, height);
+    if (faces == Faces::Plain)
+        return img;
+    questionBox(p, question);
+    answerBox(p, answer);
+    glossyButton(p, toRectF(command3), kGreen, QStringLiteral("정답"), 34, 4);
+    return img;
+}
+
 }  // namespace
 
 QImage oneBackground(Faces faces)
@@ -174,14 +190,11 @@ QImage twoBackground(Faces faces)
 
 QImage oneQuizPanel(Faces faces)
 {
-    QImage img = canvas(640, 520);
-    QPainter p(&img);
-    panelGround(p, 640, 520);
+    QImage img = quizPanel(640, 520, faces, layout::one::Label8, grow(layout::one::Text1, 8, 10),
+                           layout::one::Command3);
     if (faces == Faces::Plain)
         return img;
-    questionBox(p, layout::one::Label8);
-    answerBox(p, grow(layout::one::Text1, 8, 10));
-    glossyButton(p, toRectF(layout::one::Command3), kGreen, QStringLiteral("정답"), 34, 4);
+    QPainter p(&img);
     glossyButton(p, toRectF(layout::one::Label7), kButtonYellow, QStringLiteral("성공"), 26, 2);
     glossyButton(p, toRectF(layout::one::Label10), kButtonYellow, QStringLiteral("실패"), 26, 2);
     return img;
@@ -189,17 +202,9 @@ QImage oneQuizPanel(Faces faces)
 
 QImage twoQuizPanel(Faces faces)
 {
-    QImage img = canvas(640, 480);
-    QPainter p(&img);
-    panelGround(p, 640, 480);
-    if (faces == Faces::Plain)
-        return img;
-    questionBox(p, layout::two::Label8);
     // The strip layout::two::Label1 above the answer box stays plain: the
     // board writes its hint there.
-    answerBox(p, grow(layout::two::Text1, 8, 8));
-    glossyButton(p, toRectF(layout::two::Command3), kGreen, QStringLiteral("정답"), 34, 4);
-    return img;
+    return quizPanel(640, 480, faces, layout::two::Label8, grow(layout::two::Text1, 8, 8), layout::two::Command3);
 }
 
 QImage splashScreen(Faces faces)
