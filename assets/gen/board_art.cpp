@@ -204,7 +204,8 @@ QImage twoQuizPanel(Faces faces)
 {
     // The strip layout::two::Label1 above the answer box stays plain: the
     // board writes its hint there.
-    return quizPanel(640, 480, faces, layout::two::Label8, grow(layout::two::Text1, 8, 8), layout::two::Command3);
+    return quizPanel(640, 480, faces, layout::two::Label8, grow(layout::two::Text1, 8, 8),
+                     layout::two::Command3);
 }
 
 QImage splashScreen(Faces faces)
