@@ -28,6 +28,7 @@ private slots:
     void endAfterTheNinthJudgment_data();
     void endAfterTheNinthJudgment();
     void restartAfterTimeUpEndsAtOnce();
+    void answerShownWhenTimeRunsOutIsNotCarriedOver();
     void closingThePictures();
     void scoreIncreasePast32767IsSkipped_data();
     void scoreIncreasePast32767IsSkipped();
@@ -429,6 +430,34 @@ void TestOneBoard::restartAfterTimeUpEndsAtOnce()
     f.clock.advance(1000);
     QCOMPARE(f.s.Play_State, QStringLiteral("end"));
     QCOMPARE(f.cues.count("end.wav"), 2);
+}
+
+// Time runs out while the host shows an answer: the question is abandoned, and
+// the next game's first question must not open with that answer in its box
+// (nor take a verdict before its own answer is shown).
+void TestOneBoard::answerShownWhenTimeRunsOutIsNotCarriedOver()
+{
+    OneFixture f;
+    OneTeamBoard &b = f.make();
+    f.s.Time_Limit = 30;
+    b.GBox_MouseDown(0, 1);
+    b.Command5_Click();
+    f.clock.advance(30500);
+    b.Cover_Cubix_Click(2);
+    b.Command3_Click();
+    QCOMPARE(b.Text1.Caption, b.Cur_Answer);
+    f.clock.advance(500);  // 31st tick: time is up
+    QCOMPARE(f.s.Play_State, QStringLiteral("end"));
+    QVERIFY(!b.Pic_Quiz.Visible);
+    QVERIFY(b.Text1.Caption.isEmpty());
+
+    b.GBox_MouseDown(1, 1);
+    b.Command5_Click();
+    b.Cover_Cubix_Click(6);
+    QVERIFY(b.Text1.Caption.isEmpty());
+    b.Label7_Click();
+    QVERIFY(!b.Timer3.running());
+    QCOMPARE(f.s.Score, 0);
 }
 
 void TestOneBoard::closingThePictures()
