@@ -16,6 +16,8 @@ private slots:
     void guards_data();
     void guards();
     void openingACell();
+    void answerLosesOnlyOuterSpaces_data();
+    void answerLosesOnlyOuterSpaces();
     void slideWidensFromTheMiddle();
     void clickOnAnotherCellRestartsTheSlide();
     void verdictChain_data();
@@ -182,6 +184,34 @@ void TestOneBoard::openingACell()
     b.Command3_Click();
     QCOMPARE(b.Text1.Caption, QStringLiteral("an answer"));
     QCOMPARE(f.cues.played.last(), QStringLiteral("Click.wav"));
+}
+
+void TestOneBoard::answerLosesOnlyOuterSpaces_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("answer");  // Cur_Answer, shown by "정답"
+    QTest::addColumn<bool>("judged");     // "성공" then takes a verdict
+    QTest::newRow("spaces around, inner kept") << "  노아의 방주 " << "노아의 방주" << true;
+    QTest::newRow("tab is not a space") << "\t모세 " << "\t모세" << true;
+    QTest::newRow("full-width space is not a space") << "\u3000" << "\u3000" << true;
+    QTest::newRow("only spaces: never judged") << "   " << "" << false;
+}
+
+void TestOneBoard::answerLosesOnlyOuterSpaces()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, answer);
+    QFETCH(bool, judged);
+    OneFixture f;
+    f.s.Quiz_Table[0][3] = QStringLiteral("question;") + stored;
+    OneTeamBoard &b = f.started();
+    b.Cover_Cubix_Click(f.cellOf(3));
+    QCOMPARE(b.Cur_Answer, answer);
+    b.Command3_Click();
+    QCOMPARE(b.Text1.Caption, answer);
+    b.Label7_Click();
+    QCOMPARE(b.Timer3.running(), judged);
+    QCOMPARE(int(f.s.Score), judged ? 10 : 0);
 }
 
 void TestOneBoard::slideWidensFromTheMiddle()
