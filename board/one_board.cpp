@@ -39,6 +39,7 @@ void OneTeamBoard::Timer1_Tick()
         playCue("end.wav");
         Timer1.stop();
         Pic_Quiz.Visible = false;
+        clearAnswerArea();  // an abandoned question's answer must not open the next one
         Label6.Caption = Label1.Caption;
         Pic_Score.Visible = true;
         m_s.Play_State = QStringLiteral("end");

@@ -82,6 +82,7 @@ private slots:
     void teamLines_data();
     void teamLines();
     void endOnlyWhenAllNineAreWon();
+    void endWhileTheLastVerdictIsPending();
     void gameSelectionResetsScoresNotTurn();
     void scoreIncreasePast32767IsSkipped();
     void pulse();
@@ -391,6 +392,43 @@ void TestTwoBoard::endOnlyWhenAllNineAreWon()
     b.Pic_Score_Click();
     QVERIFY(!b.Pic_Score.Visible);
     QCOMPARE(f.s.Play_State, QStringLiteral("end"));
+}
+
+// The last cell is won while the chain of the one before is still running: that
+// chain's 2.5 s step ends the game and stops the pending panel-closing step.
+// The final panel must keep matching the board, the end comes once, and the
+// verdict picture and typed answer must not greet the next game's first question.
+void TestTwoBoard::endWhileTheLastVerdictIsPending()
+{
+    TwoFixture f;
+    TwoTeamBoard &b = f.started(0);
+    for (int i = 0; i < 7; ++i)
+        f.play(i, true);
+    f.answer(7, true);       // t = 300; its 2.5 s step comes at 2800
+    f.clock.advance(1800);   // t = 2100
+    f.answer(8, true);       // t = 2400; its panel would close at 2900
+    QVERIFY(b.Timer3.running());
+    QVERIFY(b.Pic_Right.Visible);
+    f.clock.advance(400);    // t = 2800
+    QCOMPARE(f.s.Play_State, QStringLiteral("end"));
+    QVERIFY(!b.Timer3.running());
+    QVERIFY(b.Pic_Score.Visible && !b.Pic_Quiz.Visible);
+    QCOMPARE(f.cues.count("end.wav"), 1);
+    QVERIFY(!b.Pic_Right.Visible && !b.Pic_Wrong.Visible);
+    QVERIFY(b.Text1.Caption.isEmpty());
+    b.Pic_Score_Click();
+    f.clock.advance(5000);
+    QCOMPARE(f.cues.count("end.wav"), 1);
+    QVERIFY(!b.Pic_Score.Visible);
+    QCOMPARE(b.Label_Team_Score[3].Caption, b.Label_Team_Score[0].Caption);
+    QCOMPARE(b.Label_Team_Score[2].Caption, b.Label_Team_Score[1].Caption);
+
+    b.GBox_MouseDown(1, 1);
+    f.started(1);
+    b.Cover_Cubix_Click(4);
+    QVERIFY(b.Pic_Quiz.Visible);
+    QVERIFY(!b.Pic_Right.Visible && !b.Pic_Wrong.Visible);
+    QVERIFY(b.Text1.Caption.isEmpty());
 }
 
 void TestTwoBoard::gameSelectionResetsScoresNotTurn()
