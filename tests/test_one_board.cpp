@@ -31,6 +31,7 @@ private slots:
     void endAfterTheNinthJudgment();
     void restartAfterTimeUpEndsAtOnce();
     void answerShownWhenTimeRunsOutIsNotCarriedOver();
+    void bonusAfterTimeUpReachesTheFinalPanel();
     void closingThePictures();
     void scoreIncreasePast32767IsSkipped_data();
     void scoreIncreasePast32767IsSkipped();
@@ -488,6 +489,24 @@ void TestOneBoard::answerShownWhenTimeRunsOutIsNotCarriedOver()
     b.Label7_Click();
     QVERIFY(!b.Timer3.running());
     QCOMPARE(f.s.Score, 0);
+}
+
+void TestOneBoard::bonusAfterTimeUpReachesTheFinalPanel()
+{
+    OneFixture f;
+    OneTeamBoard &b = f.make();
+    f.s.Time_Limit = 30;
+    b.GBox_MouseDown(0, 1);
+    b.Command5_Click();
+    f.play(0, true);
+    f.play(4, true);
+    f.clock.advance(31000 - 5000 - 100);  // just before the 31st tick ends the game
+    f.judge(8, true);                      // completes 0-4-8; its line count comes after time is up
+    f.clock.advance(600);
+    QCOMPARE(f.s.Play_State, QStringLiteral("end"));
+    QCOMPARE(f.s.Score, 60);
+    QCOMPARE(b.Label1.Caption, QStringLiteral("60"));
+    QCOMPARE(b.Label6.Caption, QStringLiteral("60"));
 }
 
 void TestOneBoard::closingThePictures()

@@ -83,6 +83,7 @@ private slots:
     void teamLines();
     void endOnlyWhenAllNineAreWon();
     void endWhileTheLastVerdictIsPending();
+    void lineOfTheCutLastVerdictStillScores();
     void gameSelectionResetsScoresNotTurn();
     void scoreIncreasePast32767IsSkipped();
     void pulse();
@@ -402,11 +403,12 @@ void TestTwoBoard::endWhileTheLastVerdictIsPending()
 {
     TwoFixture f;
     TwoTeamBoard &b = f.started(0);
-    for (int i = 0; i < 7; ++i)
+    // Team 0 wins 0, 1, 5, 6 and last 7; team 1 wins 2, 3, 4, 8: no line for anyone.
+    for (int i : {0, 2, 1, 3, 5, 4, 6})
         f.play(i, true);
-    f.answer(7, true);       // t = 300; its 2.5 s step comes at 2800
+    f.answer(8, true);       // t = 300; its 2.5 s step comes at 2800
     f.clock.advance(1800);   // t = 2100
-    f.answer(8, true);       // t = 2400; its panel would close at 2900
+    f.answer(7, true);       // t = 2400; its panel would close at 2900
     QVERIFY(b.Timer3.running());
     QVERIFY(b.Pic_Right.Visible);
     f.clock.advance(400);    // t = 2800
@@ -429,6 +431,30 @@ void TestTwoBoard::endWhileTheLastVerdictIsPending()
     QVERIFY(b.Pic_Quiz.Visible);
     QVERIFY(!b.Pic_Right.Visible && !b.Pic_Wrong.Visible);
     QVERIFY(b.Text1.Caption.isEmpty());
+}
+
+void TestTwoBoard::lineOfTheCutLastVerdictStillScores()
+{
+    TwoFixture f;
+    TwoTeamBoard &b = f.started(0);
+    // Team 0 wins 0, 2, 4, 6 (line 2-4-6) and last 8 (line 0-4-8); team 1 wins 1, 3, 5, 7.
+    for (int i = 0; i < 7; ++i)
+        f.play(i, true);
+    f.answer(7, true);      // its 2.5 s step ends the game while the last chain waits
+    f.clock.advance(1800);
+    f.answer(8, true);
+    f.clock.advance(400);
+    QCOMPARE(f.s.Play_State, QStringLiteral("end"));
+    QCOMPARE(f.s.Team_Bingo_Count[0], 2);
+    QCOMPARE(b.Team_Score[0], 5 * 30 + 2 * 100);
+    QCOMPARE(b.Label_Team_Score[3].Caption, QStringLiteral("350"));
+    QCOMPARE(b.Cur_Team, 0);  // the game is over: no turn passes
+    QCOMPARE(f.cues.count("bingo.wav"), 2);
+    f.clock.advance(1000);  // the bingo picture closes and the end check runs again
+    QVERIFY(!b.Pic_Bingo.Visible);
+    QVERIFY(b.Pic_Score.Visible);
+    QCOMPARE(b.Label_Team_Score[3].Caption, QStringLiteral("350"));
+    QCOMPARE(b.Label_Team_Score[2].Caption, QStringLiteral("120"));
 }
 
 void TestTwoBoard::gameSelectionResetsScoresNotTurn()
