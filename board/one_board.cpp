@@ -39,6 +39,7 @@ void OneTeamBoard::Timer1_Tick()
         playCue("end.wav");
         Timer1.stop();
         Pic_Quiz.Visible = false;
+        clearAnswerArea();  // an abandoned question's answer must not open the next one
         Label6.Caption = Label1.Caption;
         Pic_Score.Visible = true;
         m_s.Play_State = QStringLiteral("end");
@@ -102,6 +103,9 @@ void OneTeamBoard::Check_Bingo()
         addInt16(m_s.Score, 30);
         showScore();
         m_s.Bingo_Count = std::int16_t(count);
+        // The clock may have ended the game since the verdict: keep the final panel true.
+        if (m_s.Play_State == QLatin1String("end"))
+            Label6.Caption = Label1.Caption;
     }
 }
 

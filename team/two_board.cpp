@@ -203,7 +203,15 @@ void TwoTeamBoard::All_Check()
     for (const Element &icon : Cubix_Icon)
         if (!icon.Visible)
             return;
-    Timer3.stop();
+    if (Timer3.running()) {
+        // The last verdict's panel-closing step will not run: close what it would
+        // have, and count its lines, so a line it completed still scores.
+        Timer3.stop();
+        Pic_Right.Visible = false;
+        Pic_Wrong.Visible = false;
+        clearAnswerArea();
+        Check_Bingo();
+    }
     playCue("end.wav");
     stopPulse();
     Pic_Quiz.Visible = false;

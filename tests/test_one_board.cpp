@@ -16,6 +16,8 @@ private slots:
     void guards_data();
     void guards();
     void openingACell();
+    void answerLosesOnlyOuterSpaces_data();
+    void answerLosesOnlyOuterSpaces();
     void slideWidensFromTheMiddle();
     void clickOnAnotherCellRestartsTheSlide();
     void verdictChain_data();
@@ -28,7 +30,12 @@ private slots:
     void endAfterTheNinthJudgment_data();
     void endAfterTheNinthJudgment();
     void restartAfterTimeUpEndsAtOnce();
+    void answerShownWhenTimeRunsOutIsNotCarriedOver();
+    void bonusAfterTimeUpReachesTheFinalPanel();
     void closingThePictures();
+    void scoreIncreasePast32767IsSkipped_data();
+    void scoreIncreasePast32767IsSkipped();
+    void coverReturnsForEveryPlayedCell();
     void shuffleIsAPermutation();
     void shuffleRedrawsUsedLines();
     void shuffleOfBrokenLines();
@@ -178,6 +185,34 @@ void TestOneBoard::openingACell()
     b.Command3_Click();
     QCOMPARE(b.Text1.Caption, QStringLiteral("an answer"));
     QCOMPARE(f.cues.played.last(), QStringLiteral("Click.wav"));
+}
+
+void TestOneBoard::answerLosesOnlyOuterSpaces_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("answer");  // Cur_Answer, shown by "정답"
+    QTest::addColumn<bool>("judged");     // "성공" then takes a verdict
+    QTest::newRow("spaces around, inner kept") << "  노아의 방주 " << "노아의 방주" << true;
+    QTest::newRow("tab is not a space") << "\t모세 " << "\t모세" << true;
+    QTest::newRow("full-width space is not a space") << "\u3000" << "\u3000" << true;
+    QTest::newRow("only spaces: never judged") << "   " << "" << false;
+}
+
+void TestOneBoard::answerLosesOnlyOuterSpaces()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, answer);
+    QFETCH(bool, judged);
+    OneFixture f;
+    f.s.Quiz_Table[0][3] = QStringLiteral("question;") + stored;
+    OneTeamBoard &b = f.started();
+    b.Cover_Cubix_Click(f.cellOf(3));
+    QCOMPARE(b.Cur_Answer, answer);
+    b.Command3_Click();
+    QCOMPARE(b.Text1.Caption, answer);
+    b.Label7_Click();
+    QCOMPARE(b.Timer3.running(), judged);
+    QCOMPARE(int(f.s.Score), judged ? 10 : 0);
 }
 
 void TestOneBoard::slideWidensFromTheMiddle()
@@ -428,6 +463,52 @@ void TestOneBoard::restartAfterTimeUpEndsAtOnce()
     QCOMPARE(f.cues.count("end.wav"), 2);
 }
 
+// Time runs out while the host shows an answer: the question is abandoned, and
+// the next game's first question must not open with that answer in its box
+// (nor take a verdict before its own answer is shown).
+void TestOneBoard::answerShownWhenTimeRunsOutIsNotCarriedOver()
+{
+    OneFixture f;
+    OneTeamBoard &b = f.make();
+    f.s.Time_Limit = 30;
+    b.GBox_MouseDown(0, 1);
+    b.Command5_Click();
+    f.clock.advance(30500);
+    b.Cover_Cubix_Click(2);
+    b.Command3_Click();
+    QCOMPARE(b.Text1.Caption, b.Cur_Answer);
+    f.clock.advance(500);  // 31st tick: time is up
+    QCOMPARE(f.s.Play_State, QStringLiteral("end"));
+    QVERIFY(!b.Pic_Quiz.Visible);
+    QVERIFY(b.Text1.Caption.isEmpty());
+
+    b.GBox_MouseDown(1, 1);
+    b.Command5_Click();
+    b.Cover_Cubix_Click(6);
+    QVERIFY(b.Text1.Caption.isEmpty());
+    b.Label7_Click();
+    QVERIFY(!b.Timer3.running());
+    QCOMPARE(f.s.Score, 0);
+}
+
+void TestOneBoard::bonusAfterTimeUpReachesTheFinalPanel()
+{
+    OneFixture f;
+    OneTeamBoard &b = f.make();
+    f.s.Time_Limit = 30;
+    b.GBox_MouseDown(0, 1);
+    b.Command5_Click();
+    f.play(0, true);
+    f.play(4, true);
+    f.clock.advance(31000 - 5000 - 100);  // just before the 31st tick ends the game
+    f.judge(8, true);                      // completes 0-4-8; its line count comes after time is up
+    f.clock.advance(600);
+    QCOMPARE(f.s.Play_State, QStringLiteral("end"));
+    QCOMPARE(f.s.Score, 60);
+    QCOMPARE(b.Label1.Caption, QStringLiteral("60"));
+    QCOMPARE(b.Label6.Caption, QStringLiteral("60"));
+}
+
 void TestOneBoard::closingThePictures()
 {
     OneFixture f;
@@ -442,6 +523,62 @@ void TestOneBoard::closingThePictures()
     QVERIFY(b.Timer4.running());  // its step still follows
     f.clock.advance(2000);
     QVERIFY(!b.Timer4.running() && !b.Timer5.running());
+}
+
+void TestOneBoard::scoreIncreasePast32767IsSkipped_data()
+{
+    // Cells 0 and 4 are right before the score is set; the answer on 8 may complete the diagonal.
+    QTest::addColumn<int>("before");
+    QTest::addColumn<bool>("completesLine");
+    QTest::addColumn<int>("afterVerdict");
+    QTest::addColumn<int>("afterCheck");
+    QTest::newRow("10 would pass the top") << 32760 << false << 32760 << 32760;
+    QTest::newRow("10 reaches the top exactly") << 32757 << false << 32767 << 32767;
+    QTest::newRow("bonus would pass the top") << 32740 << true << 32750 << 32750;
+    QTest::newRow("bonus reaches the top exactly") << 32727 << true << 32737 << 32767;
+}
+
+void TestOneBoard::scoreIncreasePast32767IsSkipped()
+{
+    QFETCH(int, before);
+    QFETCH(bool, completesLine);
+    QFETCH(int, afterVerdict);
+    QFETCH(int, afterCheck);
+    OneFixture f;
+    OneTeamBoard &b = f.started();
+    f.play(0, true);
+    f.play(4, true);
+    f.s.Score = std::int16_t(before);
+    f.judge(completesLine ? 8 : 5, true);
+    QCOMPARE(int(f.s.Score), afterVerdict);
+    QCOMPARE(b.Label1.Caption, QString::number(afterVerdict));
+    f.clock.advance(500);
+    QCOMPARE(f.cues.count("bingo.wav"), completesLine ? 1 : 0);  // the line still counts
+    QCOMPARE(int(f.s.Score), afterCheck);
+    QCOMPARE(b.Label1.Caption, QString::number(afterCheck));
+    QCOMPARE(int(f.s.Bingo_Count), completesLine ? 1 : 0);
+}
+
+// A second verdict before the first chain has ended: the first chain's 2.5 s
+// step covers every played cell again, the later one too.
+void TestOneBoard::coverReturnsForEveryPlayedCell()
+{
+    OneFixture f;
+    OneTeamBoard &b = f.started();
+    f.judge(0, true);
+    f.clock.advance(700);
+    f.judge(5, true);
+    QVERIFY(!b.Cubix[0].Visible && !b.Cubix[5].Visible);
+    f.clock.advance(1799);
+    QVERIFY(!b.Cubix[0].Visible);
+    f.clock.advance(1);  // 2.5 s after the first verdict
+    QVERIFY(b.Cubix[0].Visible);
+    QVERIFY(b.Cubix[5].Visible);
+    QVERIFY(b.Cubix_Icon[5].Visible);
+    f.clock.advance(3000);
+    QVERIFY(b.Cubix[0].Visible && b.Cubix[5].Visible);
+    QCOMPARE(int(f.s.Score), 20);
+    QCOMPARE(f.s.Play_State, QStringLiteral("play"));
 }
 
 void TestOneBoard::shuffleIsAPermutation()
@@ -492,12 +629,20 @@ void TestOneBoard::shuffleOfBrokenLines()
     OneTeamBoard &b = f.make();
     const std::map<int, std::pair<QString, QString>> expected = {
         {0, {"no separator here", ""}}, {1, {"q", "a"}}, {2, {" spaced <br> ", " kept "}}, {5, {"", ""}}};
-    for (const auto &[q, qa] : expected) {
-        const int cell = f.cellOf(q);
-        QVERIFY(cell >= 0);
-        QCOMPARE(b.Cell_QA[cell][0], qa.first);
-        QCOMPARE(b.Cell_QA[cell][1], qa.second);
-        QCOMPARE(b.Cell_QA[cell][3], QStringLiteral("no"));
+    // Dealt at load, then again over the full texts of another game: a missing
+    // field must leave its column empty, not keep what the cell held before.
+    for (int pass = 0; pass < 2; ++pass) {
+        if (pass == 1) {
+            b.GBox_MouseDown(1, 1);
+            b.GBox_MouseDown(0, 1);
+        }
+        for (const auto &[q, qa] : expected) {
+            const int cell = f.cellOf(q);
+            QVERIFY(cell >= 0);
+            QCOMPARE(b.Cell_QA[cell][0], qa.first);
+            QCOMPARE(b.Cell_QA[cell][1], qa.second);
+            QCOMPARE(b.Cell_QA[cell][3], QStringLiteral("no"));
+        }
     }
 }
 
@@ -599,6 +744,20 @@ void TestOneBoard::layoutStepPlacesTheGrid()
     QCOMPARE(b.GBox[9].Left, 912.0);
     QCOMPARE(b.Pic_Score.Left, 140.0);
     QCOMPARE(b.Pic_Bingo.Top, 70.0);
+
+    // Boxes 0-8 take width 100 at top 670; box 9 keeps its design place and size.
+    for (int i = 0; i < 10; ++i) {
+        QCOMPARE(b.GBox[i].Width, i < 9 ? 100.0 : 80.0);
+        QCOMPARE(b.GBox[i].Top, i < 9 ? 670.0 : 652.0);
+    }
+    for (int i = 0; i < 9; ++i)
+        QCOMPARE(QPointF(b.Cubix_Icon[i].Left, b.Cubix_Icon[i].Top), QPointF(70, 46));
+    const struct {
+        const Element &panel;
+        QPointF place;
+    } panels[] = {{b.Pic_Bingo, {160, 70}}, {b.Pic_Score, {140, 60}}, {b.Pic_Quiz, {80, 80}}};
+    for (const auto &p : panels)
+        QCOMPARE(QPointF(p.panel.Left, p.panel.Top), p.place);
 }
 
 QTEST_GUILESS_MAIN(TestOneBoard)

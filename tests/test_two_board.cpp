@@ -82,6 +82,8 @@ private slots:
     void teamLines_data();
     void teamLines();
     void endOnlyWhenAllNineAreWon();
+    void endWhileTheLastVerdictIsPending();
+    void lineOfTheCutLastVerdictStillScores();
     void gameSelectionResetsScoresNotTurn();
     void scoreIncreasePast32767IsSkipped();
     void pulse();
@@ -391,6 +393,68 @@ void TestTwoBoard::endOnlyWhenAllNineAreWon()
     b.Pic_Score_Click();
     QVERIFY(!b.Pic_Score.Visible);
     QCOMPARE(f.s.Play_State, QStringLiteral("end"));
+}
+
+// The last cell is won while the chain of the one before is still running: that
+// chain's 2.5 s step ends the game and stops the pending panel-closing step.
+// The final panel must keep matching the board, the end comes once, and the
+// verdict picture and typed answer must not greet the next game's first question.
+void TestTwoBoard::endWhileTheLastVerdictIsPending()
+{
+    TwoFixture f;
+    TwoTeamBoard &b = f.started(0);
+    // Team 0 wins 0, 1, 5, 6 and last 7; team 1 wins 2, 3, 4, 8: no line for anyone.
+    for (int i : {0, 2, 1, 3, 5, 4, 6})
+        f.play(i, true);
+    f.answer(8, true);       // t = 300; its 2.5 s step comes at 2800
+    f.clock.advance(1800);   // t = 2100
+    f.answer(7, true);       // t = 2400; its panel would close at 2900
+    QVERIFY(b.Timer3.running());
+    QVERIFY(b.Pic_Right.Visible);
+    f.clock.advance(400);    // t = 2800
+    QCOMPARE(f.s.Play_State, QStringLiteral("end"));
+    QVERIFY(!b.Timer3.running());
+    QVERIFY(b.Pic_Score.Visible && !b.Pic_Quiz.Visible);
+    QCOMPARE(f.cues.count("end.wav"), 1);
+    QVERIFY(!b.Pic_Right.Visible && !b.Pic_Wrong.Visible);
+    QVERIFY(b.Text1.Caption.isEmpty());
+    b.Pic_Score_Click();
+    f.clock.advance(5000);
+    QCOMPARE(f.cues.count("end.wav"), 1);
+    QVERIFY(!b.Pic_Score.Visible);
+    QCOMPARE(b.Label_Team_Score[3].Caption, b.Label_Team_Score[0].Caption);
+    QCOMPARE(b.Label_Team_Score[2].Caption, b.Label_Team_Score[1].Caption);
+
+    b.GBox_MouseDown(1, 1);
+    f.started(1);
+    b.Cover_Cubix_Click(4);
+    QVERIFY(b.Pic_Quiz.Visible);
+    QVERIFY(!b.Pic_Right.Visible && !b.Pic_Wrong.Visible);
+    QVERIFY(b.Text1.Caption.isEmpty());
+}
+
+void TestTwoBoard::lineOfTheCutLastVerdictStillScores()
+{
+    TwoFixture f;
+    TwoTeamBoard &b = f.started(0);
+    // Team 0 wins 0, 2, 4, 6 (line 2-4-6) and last 8 (line 0-4-8); team 1 wins 1, 3, 5, 7.
+    for (int i = 0; i < 7; ++i)
+        f.play(i, true);
+    f.answer(7, true);      // its 2.5 s step ends the game while the last chain waits
+    f.clock.advance(1800);
+    f.answer(8, true);
+    f.clock.advance(400);
+    QCOMPARE(f.s.Play_State, QStringLiteral("end"));
+    QCOMPARE(f.s.Team_Bingo_Count[0], 2);
+    QCOMPARE(b.Team_Score[0], 5 * 30 + 2 * 100);
+    QCOMPARE(b.Label_Team_Score[3].Caption, QStringLiteral("350"));
+    QCOMPARE(b.Cur_Team, 0);  // the game is over: no turn passes
+    QCOMPARE(f.cues.count("bingo.wav"), 2);
+    f.clock.advance(1000);  // the bingo picture closes and the end check runs again
+    QVERIFY(!b.Pic_Bingo.Visible);
+    QVERIFY(b.Pic_Score.Visible);
+    QCOMPARE(b.Label_Team_Score[3].Caption, QStringLiteral("350"));
+    QCOMPARE(b.Label_Team_Score[2].Caption, QStringLiteral("120"));
 }
 
 void TestTwoBoard::gameSelectionResetsScoresNotTurn()
