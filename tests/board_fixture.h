@@ -86,6 +86,15 @@ struct OneFixture {
         make().Command5_Click();
         return *board;
     }
+    // Board loaded, game 1 chosen again under a time limit of `seconds`, start pressed.
+    OneTeamBoard &startedWithLimit(int seconds)
+    {
+        make();
+        s.Time_Limit = std::int16_t(seconds);
+        board->GBox_MouseDown(0, 1);
+        board->Command5_Click();
+        return *board;
+    }
     // The cell that holds quiz line q.
     int cellOf(int q) const
     {

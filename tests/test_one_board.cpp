@@ -449,10 +449,7 @@ void TestOneBoard::endAfterTheNinthJudgment()
 void TestOneBoard::restartAfterTimeUpEndsAtOnce()
 {
     OneFixture f;
-    OneTeamBoard &b = f.make();
-    f.s.Time_Limit = 30;
-    b.GBox_MouseDown(0, 1);
-    b.Command5_Click();
+    OneTeamBoard &b = f.startedWithLimit(30);
     f.clock.advance(31000);
     QCOMPARE(f.s.Play_State, QStringLiteral("end"));
     b.Pic_Score_Click();
@@ -469,10 +466,7 @@ void TestOneBoard::restartAfterTimeUpEndsAtOnce()
 void TestOneBoard::answerShownWhenTimeRunsOutIsNotCarriedOver()
 {
     OneFixture f;
-    OneTeamBoard &b = f.make();
-    f.s.Time_Limit = 30;
-    b.GBox_MouseDown(0, 1);
-    b.Command5_Click();
+    OneTeamBoard &b = f.startedWithLimit(30);
     f.clock.advance(30500);
     b.Cover_Cubix_Click(2);
     b.Command3_Click();
@@ -494,10 +488,7 @@ void TestOneBoard::answerShownWhenTimeRunsOutIsNotCarriedOver()
 void TestOneBoard::bonusAfterTimeUpReachesTheFinalPanel()
 {
     OneFixture f;
-    OneTeamBoard &b = f.make();
-    f.s.Time_Limit = 30;
-    b.GBox_MouseDown(0, 1);
-    b.Command5_Click();
+    OneTeamBoard &b = f.startedWithLimit(30);
     f.play(0, true);
     f.play(4, true);
     f.clock.advance(31000 - 5000 - 100);  // just before the 31st tick ends the game
