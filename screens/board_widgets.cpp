@@ -2,6 +2,8 @@
 
 #include "board_font.h"
 
+#include <QFontMetrics>
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -78,7 +80,8 @@ BoardLabel::BoardLabel(QWidget *parent, const layout::TextStyle &style, bool wra
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setTextFormat(Qt::PlainText);
     setWordWrap(wrap);
-    setFont(boardFont(style.face, style.points, style.bold));
+    m_font = boardFont(style.face, style.points, style.bold);
+    setFont(m_font);
     QPalette pal = palette();
     pal.setColor(QPalette::WindowText, QColor::fromRgb(style.colour));
     setPalette(pal);
@@ -92,8 +95,28 @@ void BoardLabel::setCaption(const QString &caption)
 {
     QString shown = caption;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    if (text() != shown)
+    if (text() != shown) {
         setText(shown);
+        fitWidth();
+    }
+}
+
+void BoardLabel::resizeEvent(QResizeEvent *e)
+{
+    QLabel::resizeEvent(e);
+    fitWidth();
+}
+
+void BoardLabel::fitWidth()
+{
+    if (wordWrap())
+        return;
+    QFont f = m_font;
+    const int needed = QFontMetrics(m_font).horizontalAdvance(text());
+    if (needed > width() && width() > 0)
+        f.setPixelSize(qMax(1, m_font.pixelSize() * width() / needed));
+    if (font() != f)
+        setFont(f);
 }
 
 void applyLabel(BoardLabel *w, const Element &e)

@@ -43,6 +43,15 @@ class BoardLabel : public QLabel {
 public:
     BoardLabel(QWidget *parent, const layout::TextStyle &style, bool wrap = false);
     void setCaption(const QString &caption);  // CR LF shows as a line break
+
+protected:
+    void resizeEvent(QResizeEvent *e) override;
+
+private:
+    // A one-line caption wider than the label (a four-digit score) is drawn
+    // smaller so that every digit shows, instead of being cut at both ends.
+    void fitWidth();
+    QFont m_font;
 };
 
 // applyElement, and shows e's caption.

@@ -42,6 +42,8 @@ private slots:
     void wrongAnswerByTheAnswerButton();
     void pulseResizesTheHeart();
     void scorePanelClicks();
+    void scoreShowsEveryDigit_data();
+    void scoreShowsEveryDigit();
 };
 
 void TestFrmMain2::windowAtStart()
@@ -207,6 +209,28 @@ void TestFrmMain2::scorePanelClicks()
     }
     t.clickAt(t.w->Pic_Score->mapTo(t.w.get(), QPoint(100, 400)));  // Label5
     QVERIFY(!t.w->Pic_Score->isVisible());
+}
+
+void TestFrmMain2::scoreShowsEveryDigit_data()
+{
+    QTest::addColumn<int>("score");
+    QTest::addColumn<bool>("fullSize");
+    QTest::newRow("two digits, design size") << 30 << true;
+    QTest::newRow("four digits, drawn smaller, not cut") << 1070 << false;
+    QTest::newRow("back to two digits") << 60 << true;
+}
+
+void TestFrmMain2::scoreShowsEveryDigit()
+{
+    QFETCH(int, score);
+    QFETCH(bool, fullSize);
+    Window t;
+    BoardLabel *label = t.w->Label_Team_Score[0];
+    const int designPixels = label->font().pixelSize();
+    label->setCaption(QString::number(1070));
+    label->setCaption(QString::number(score));
+    QVERIFY(QFontMetrics(label->font()).horizontalAdvance(label->text()) <= label->width());
+    QCOMPARE(label->font().pixelSize() == designPixels, fullSize);
 }
 
 QTEST_MAIN(TestFrmMain2)
