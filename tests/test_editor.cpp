@@ -370,6 +370,7 @@ void TestEditor::saveStoresPictureUnderGameNumber_data()
     // A lone CR inside a line is no line end when read, but the caption box
     // turns it into a line break: written as is, it would split the line.
     QTest::newRow("lone CR in the caption") << QStringLiteral("sea.jpg;바\r다") << QStringLiteral("5.jpg;바 다");
+    QTest::newRow("CR CR LF file: trailing CR") << QStringLiteral("sea.jpg;바다\r") << QStringLiteral("5.jpg;바다 ");
 }
 
 void TestEditor::saveStoresPictureUnderGameNumber()
