@@ -275,7 +275,10 @@ void FrmInput::save()
     // A picture that could not be stored keeps the old name, which still
     // names a file that exists (or never did).
     const QString kept = lineField(m_s.Picture_Table[m_game], 1).value_or(QString());
-    m_s.Picture_Table[m_game] = (stored ? name : kept) + QLatin1Char(';') + m_text1->toPlainText();
+    // What the box was filled with bypassed its input rules: a lone CR read
+    // from the file shows as a line break, which must not reach the file.
+    const QString caption = cleanBoxText(m_text1->toPlainText(), BoxKind::Caption);
+    m_s.Picture_Table[m_game] = (stored ? name : kept) + QLatin1Char(';') + caption;
     savePictureFile(m_s);
     for (int i = 0; i < 9; ++i) {
         const QString line = composeQuizLine(m_qa1[i]->toPlainText(), m_answer[i]->text());

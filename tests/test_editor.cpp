@@ -367,6 +367,10 @@ void TestEditor::saveStoresPictureUnderGameNumber_data()
     QTest::newRow("sea.jpg becomes 5.jpg") << QStringLiteral("sea.jpg;바다") << QStringLiteral("5.jpg;바다");
     QTest::newRow("design caption is saved") << QStringLiteral("sea.jpg") << QStringLiteral("5.jpg;") + kDesignCaption;
     QTest::newRow("second piece is the extension") << QStringLiteral("sea.png.old;x") << QStringLiteral("5.png;x");
+    // A lone CR inside a line is no line end when read, but the caption box
+    // turns it into a line break: written as is, it would split the line.
+    QTest::newRow("lone CR in the caption") << QStringLiteral("sea.jpg;바\r다") << QStringLiteral("5.jpg;바 다");
+    QTest::newRow("CR CR LF file: trailing CR") << QStringLiteral("sea.jpg;바다\r") << QStringLiteral("5.jpg;바다 ");
 }
 
 void TestEditor::saveStoresPictureUnderGameNumber()
@@ -382,6 +386,7 @@ void TestEditor::saveStoresPictureUnderGameNumber()
     w->save();
     QCOMPARE(f.s.Picture_Table[4], saved);
     QCOMPARE(f.reloaded().Picture_Table[4], saved);
+    QCOMPARE(f.reloaded().Picture_Table, f.s.Picture_Table);  // later games not shifted
     QVERIFY(isBitmapOfSize(f.img(saved.section(QLatin1Char(';'), 0, 0)), QSize(33, 22)));
     QCOMPARE(readAll(f.img(source)), sourceBytes);  // the old file is left as it was
 }
