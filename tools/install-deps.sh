@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6-dev qt6-image-formats-plugins
+  qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-image-formats-plugins
   libhangul-dev libgif-dev fonts-nanum fonts-nanum-extra
   xvfb xauth xdotool x11-utils
 )
@@ -14,6 +14,6 @@ done
 if ((${#missing[@]})); then
   sudo_cmd=()
   [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
-  "${sudo_cmd[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  "${sudo_cmd[@]}" apt-get -o DPkg::Lock::Timeout=600 update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends "${missing[@]}"
 fi
