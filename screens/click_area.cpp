@@ -17,8 +17,8 @@ int mouseButtonNumber(Qt::MouseButton b)
 ClickArea::ClickArea(QWidget *parent, bool handCursor) : QWidget(parent)
 {
     setAttribute(Qt::WA_NoSystemBackground);
-    if (handCursor)
-        setCursor(::handCursor());
+    // Cursors are inherited: without the hand, the arrow, even over a panel that has the hand.
+    setCursor(handCursor ? ::handCursor() : QCursor(Qt::ArrowCursor));
 }
 
 void LeftClick::press(const QMouseEvent *e)

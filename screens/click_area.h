@@ -1,5 +1,5 @@
 // A transparent, text-less click area laid over a painted button face.
-// Shows the hand cursor unless told otherwise.
+// Shows the hand cursor unless told otherwise, then the arrow.
 #pragma once
 
 #include <QWidget>

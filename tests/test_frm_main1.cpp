@@ -27,6 +27,8 @@ class TestFrmMain1 : public QObject {
 private slots:
     void windowAtStart();
     void handCursorExactlyOnClickAreas();
+    void cursorWhereTheMouseIs();
+    void textStylesAndPanelPlaces();
     void clickOnANumberReachesItsCell();
     void panelSlidesInFromTheMiddle();
     void panelButtonsLieOverTheirFaces();
@@ -70,6 +72,83 @@ void TestFrmMain1::handCursorExactlyOnClickAreas()
 {
     Window t;
     t.verifyHandCursors(t.sharedClickAreas());
+}
+
+// Cursors inherit in Qt: a click area without the hand over the panel that
+// has it must still show the arrow.
+void TestFrmMain1::cursorWhereTheMouseIs()
+{
+    Window t;
+    const Qt::CursorShape hand = handCursor().shape(), arrow = Qt::ArrowCursor;
+    struct Row {
+        QWidget *at;
+        Qt::CursorShape shape;
+    };
+    const auto verify = [&t](std::initializer_list<Row> rows) {
+        for (const Row &r : rows)
+            QVERIFY2(t.cursorAt(t.centreOf(r.at)) == r.shape,
+                     qPrintable(QStringLiteral("%1 %2").arg(r.at->metaObject()->className()).arg(r.shape)));
+    };
+    verify({{t.w->Cubix_Number[3], hand},
+            {t.w->GBox[9], hand},
+            {t.w->Command2, hand},
+            {t.w->Label3, arrow},
+            {t.w->Time_Up, arrow},
+            {t.w->Label1, arrow}});
+    t.b().Command5_Click();
+    t.clickAt(t.centreOf(t.w->Cubix_Number[4]));
+    t.clock.advance(300);
+    verify({{t.w->Label8, hand},  // the panel's hand, over its texts too
+            {t.w->Label9, hand},
+            {t.w->Text1, hand},
+            {t.w->Command3, hand},
+            {t.w->Label7, arrow},
+            {t.w->Label10, arrow}});
+    t.clock.advance(61000);
+    QVERIFY(t.w->Pic_Score->isVisible());
+    verify({{t.w->Label6, hand}});
+}
+
+void TestFrmMain1::textStylesAndPanelPlaces()
+{
+    Window t;
+    const char *display = "HY견고딕", *plain = "굴림";
+    verifyLabelStyles({
+        {t.w->Label3, display, 36, false, 0x0000FF, Qt::AlignHCenter, false},
+        {t.w->Label1, display, 36, false, 0xC04000, Qt::AlignHCenter, false},
+        {t.w->Cubix_Number[0], display, 72, false, 0x000000, Qt::AlignHCenter, false},
+        {t.w->Label9, display, 27.75, false, 0x0000FF, Qt::AlignRight, false},
+        {t.w->Label8, display, 27.75, false, 0x0000FF, Qt::AlignHCenter, true},
+        {t.w->Text1, display, 36, false, 0x0000FF, Qt::AlignHCenter, false},
+        {t.w->Label6, plain, 72, true, 0x0000FF, Qt::AlignHCenter, false},
+    });
+    const struct {
+        QWidget *w;
+        QRect at;
+    } placed[] = {{t.w->Label3, {798, 152, 181, 47}},  {t.w->Time_Up, {966, 146, 23, 29}},
+                  {t.w->Command4, {966, 174, 23, 29}}, {t.w->Label1, {782, 270, 223, 65}},
+                  {t.w->Command5, {804, 372, 175, 59}}, {t.w->Command1, {804, 452, 175, 59}},
+                  {t.w->Command2, {804, 542, 175, 59}}, {t.w->Img_SRC, {34, 40, 743, 589}},
+                  {t.w->Label9, {356, 20, 241, 37}},    {t.w->Label8, {48, 78, 543, 239}},
+                  {t.w->Text1, {32, 372, 429, 51}},     {t.w->Command3, {468, 360, 139, 71}},
+                  {t.w->Label7, {40, 444, 105, 53}},    {t.w->Label10, {486, 446, 105, 53}},
+                  {t.w->Pic_Right, {174, 54, 303, 303}}, {t.w->Pic_Wrong, {174, 56, 301, 299}},
+                  {t.w->Label5, {0, 0, 519, 517}},      {t.w->Label6, {294, 54, 229, 113}}};
+    for (const auto &p : placed)
+        QCOMPARE(p.w->geometry(), p.at);
+    // the wrong-answer picture in front of the right one, both over the panel's buttons
+    t.w->Pic_Right->show();
+    t.w->Pic_Wrong->show();
+    QCOMPARE(t.w->Pic_Quiz->childAt(QPoint(300, 200)), t.w->Pic_Wrong);
+    const QWidgetList panel = t.w->Pic_Quiz->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    QVERIFY(panel.indexOf(t.w->Pic_Right) > panel.indexOf(t.w->Text1));
+    // the right-answer picture's light-blue ground shows beyond its 300 x 300 picture
+    QCOMPARE(t.w->Pic_Right->grab().toImage().pixelColor(301, 301), QColor(0x80, 0x80, 0xFF));
+    // the panels in front of the question panel, in front of the cells
+    const QWidgetList top = t.w->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    QVERIFY(top.indexOf(t.w->Cubix[8]) < top.indexOf(t.w->Pic_Quiz));
+    QVERIFY(top.indexOf(t.w->Pic_Quiz) < top.indexOf(t.w->Pic_Bingo));
+    QVERIFY(top.indexOf(t.w->Pic_Quiz) < top.indexOf(t.w->Pic_Score));
 }
 
 void TestFrmMain1::clickOnANumberReachesItsCell()

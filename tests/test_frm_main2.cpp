@@ -37,6 +37,8 @@ class TestFrmMain2 : public QObject {
 private slots:
     void windowAtStart();
     void handCursorExactlyOnClickAreas();
+    void cursorWhereTheMouseIs();
+    void textStylesAndPanelPlaces();
     void pickerByClicks();
     void typedAnswerSubmittedWithEnter();
     void wrongAnswerByTheAnswerButton();
@@ -89,6 +91,75 @@ void TestFrmMain2::handCursorExactlyOnClickAreas()
     Window t;
     // the text box keeps its own I-beam
     t.verifyHandCursors(t.sharedClickAreas() << t.w->Label_Sel_Team[0] << t.w->Label_Sel_Team[1], t.w->Text1);
+}
+
+void TestFrmMain2::cursorWhereTheMouseIs()
+{
+    Window t;
+    QVERIFY(QTest::qWaitForWindowActive(t.w.get()));
+    const Qt::CursorShape hand = handCursor().shape(), arrow = Qt::ArrowCursor;
+    struct Row {
+        QWidget *at;
+        Qt::CursorShape shape;
+    };
+    const auto verify = [&t](std::initializer_list<Row> rows) {
+        for (const Row &r : rows)
+            QVERIFY2(t.cursorAt(t.centreOf(r.at)) == r.shape,
+                     qPrintable(QStringLiteral("%1 %2").arg(r.at->metaObject()->className()).arg(r.shape)));
+    };
+    verify({{t.w->Img_Team[0], arrow}, {t.w->Label_Team_Score[1], arrow}, {t.w->Shape2, arrow}});
+    t.clickAt(t.centreOf(t.w->Command5));
+    verify({{t.w->Image4, hand}, {t.w->Shape4, hand}, {t.w->Label14, arrow}});
+    t.clickAt(t.centreOf(t.w->Image4));
+    t.clickAt(t.centreOf(t.w->Cubix_Number[1]));
+    t.clock.advance(300);
+    verify({{t.w->Label8, hand}, {t.w->Label1, hand}, {t.w->Command3, hand},
+            {t.w->Label7, arrow}, {t.w->Label10, arrow}});
+    QCOMPARE(t.cursorAt(t.centreOf(t.w->Text1)), Qt::IBeamCursor);
+}
+
+void TestFrmMain2::textStylesAndPanelPlaces()
+{
+    Window t;
+    const char *display = "HY견고딕", *plain = "굴림";
+    verifyLabelStyles({
+        {t.w->Label3, display, 36, false, 0x0000FF, Qt::AlignHCenter, false},
+        {t.w->Label_Team_Score[0], display, 48, false, 0xC00000, Qt::AlignHCenter, false},
+        {t.w->Label_Team_Score[1], display, 48, false, 0x008000, Qt::AlignHCenter, false},
+        {t.w->Label_Team_Score[2], display, 48, false, 0x008000, Qt::AlignHCenter, false},
+        {t.w->Label_Team_Score[3], display, 48, false, 0xC00000, Qt::AlignHCenter, false},
+        {t.w->Label9, display, 27.75, false, 0x0000FF, Qt::AlignRight, false},
+        {t.w->Label8, display, 27.75, false, 0x0000FF, Qt::AlignHCenter, true},
+        {t.w->Label1, plain, 12, false, 0x804000, Qt::AlignLeft, false},
+        {t.w->Label14, display, 27.75, false, 0x0000FF, Qt::AlignHCenter, false},
+    });
+    QCOMPARE(t.w->Text1->font().pixelSize(), 48);
+    QCOMPARE(t.w->Text1->palette().color(QPalette::Text), QColor(0, 0, 0xFF));
+    QCOMPARE(t.w->Text1->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    const struct {
+        QWidget *w;
+        QRect at;
+    } placed[] = {{t.w->Label3, {792, 606, 181, 47}},   {t.w->Time_Up, {960, 600, 23, 29}},
+                  {t.w->Command4, {960, 628, 23, 29}},  {t.w->Label8, {46, 72, 543, 239}},
+                  {t.w->Label1, {142, 342, 425, 21}},   {t.w->Command3, {470, 374, 139, 71}},
+                  {t.w->SELECT_IMG, {-2, 288, 100, 100}}, {t.w->Label7, {10, 448, 105, 53}},
+                  {t.w->Label10, {104, 450, 105, 53}},  {t.w->Pic_Right, {174, 54, 303, 303}},
+                  {t.w->Pic_Wrong, {174, 56, 301, 299}}, {t.w->Label14, {2, 14, 469, 47}},
+                  {t.w->Label_Sel_Team[0], {10, 74, 213, 107}}, {t.w->Label_Sel_Team[1], {244, 74, 213, 107}},
+                  {t.w->Image4, {64, 78, 100, 100}},    {t.w->Image5, {302, 78, 100, 100}},
+                  {t.w->Shape3, {12, 76, 211, 105}},    {t.w->Shape4, {242, 76, 217, 105}},
+                  {t.w->Img_Team[3], {292, 10, 100, 100}}, {t.w->Label_Team_Score[2], {388, 124, 119, 63}},
+                  {t.w->Label5, {0, 0, 519, 517}}};
+    for (const auto &p : placed)
+        QCOMPARE(p.w->geometry(), p.at);
+    // on the picker the click areas lie in front of the hearts, the hearts in front of the shapes
+    const QWidgetList sel = t.w->Pic_Sel->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    for (int team = 0; team < 2; ++team) {
+        QWidget *shape = team == 0 ? static_cast<QWidget *>(t.w->Shape3) : t.w->Shape4;
+        QWidget *heart = team == 0 ? t.w->Image4 : t.w->Image5;
+        QVERIFY(sel.indexOf(shape) < sel.indexOf(heart));
+        QVERIFY(sel.indexOf(heart) < sel.indexOf(t.w->Label_Sel_Team[team]));
+    }
 }
 
 void TestFrmMain2::pickerByClicks()

@@ -12,6 +12,33 @@
 
 #include <memory>
 
+// A board label's text style as the layout tables give it: face, size in
+// points (96 dpi), weight, colour as 0xRRGGBB, horizontal alignment, wrapping.
+struct LabelStyleRow {
+    QLabel *label;
+    const char *face;
+    double points;
+    bool bold;
+    QRgb colour;
+    Qt::Alignment align;
+    bool wrap;
+};
+
+inline void verifyLabelStyles(std::initializer_list<LabelStyleRow> rows)
+{
+    for (const LabelStyleRow &r : rows) {
+        const QString name = r.label->text();
+        const QFont f = r.label->font();
+        QVERIFY2(f.families().contains(QString::fromUtf8(r.face)) || f.family() == QString::fromUtf8(r.face),
+                 qPrintable(name));
+        QVERIFY2(f.pixelSize() == qRound(r.points * 96 / 72), qPrintable(name));
+        QVERIFY2(f.bold() == r.bold, qPrintable(name));
+        QVERIFY2(r.label->palette().color(QPalette::WindowText).rgb() == (0xFF000000 | r.colour), qPrintable(name));
+        QVERIFY2((r.label->alignment() & Qt::AlignHorizontal_Mask) == r.align, qPrintable(name));
+        QVERIFY2(r.label->wordWrap() == r.wrap, qPrintable(name));
+    }
+}
+
 template <class Frm>
 struct BoardWindow {
     Shared s;
@@ -51,8 +78,10 @@ struct BoardWindow {
         return areas;
     }
 
-    // Exactly the widgets in withHand set their own cursor, and it is the hand.
-    // skip and its children (a text box with its own I-beam) are passed over.
+    // Exactly the widgets in withHand set the hand cursor; any other widget
+    // that sets a cursor of its own sets the arrow (a click area without the
+    // hand over a panel that has it). skip and its children (a text box with
+    // its own I-beam) are passed over.
     void verifyHandCursors(const QList<QWidget *> &withHand, const QWidget *skip = nullptr) const
     {
         const Qt::CursorShape hand = handCursor().shape();
@@ -60,9 +89,23 @@ struct BoardWindow {
             if (skip && (c == skip || c->parentWidget() == skip))
                 continue;
             const bool own = c->testAttribute(Qt::WA_SetCursor);
-            QVERIFY2(own == withHand.contains(c), qPrintable(c->metaObject()->className()));
-            if (own)
+            const char *name = c->metaObject()->className();
+            if (withHand.contains(c)) {
+                QVERIFY2(own, name);
                 QCOMPARE(c->cursor().shape(), hand);
+            } else if (own) {
+                QCOMPARE(c->cursor().shape(), Qt::ArrowCursor);
+            }
         }
+    }
+
+    // The cursor the mouse shows at p: that of the widget a click there
+    // reaches, or of its nearest parent that sets one; else the arrow.
+    Qt::CursorShape cursorAt(QPoint p) const
+    {
+        for (QWidget *c = w->childAt(p); c && c != w.get(); c = c->parentWidget())
+            if (c->testAttribute(Qt::WA_SetCursor))
+                return c->cursor().shape();
+        return Qt::ArrowCursor;
     }
 };
