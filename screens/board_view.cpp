@@ -109,6 +109,8 @@ void BoardView::createSharedElements()
     Pic_Right = new PictureBox(Pic_Quiz, artPixmap(Art::Right));
     Pic_Right->setBackground(QColor::fromRgb(layout::Pic_RightBackground));
     Pic_Wrong = new PictureBox(Pic_Quiz, artPixmap(Art::Wrong));
+    for (PictureBox *verdict : {Pic_Right, Pic_Wrong})
+        verdict->setCursor(Qt::ArrowCursor);  // not the panel's hand
 
     Pic_Bingo = new PictureBox(this, artPixmap(Art::Bingo));
     connect(Pic_Bingo, &PictureBox::clicked, this, [this] { m_engine->Pic_Bingo_Click(); sync(); });

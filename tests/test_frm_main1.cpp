@@ -104,6 +104,10 @@ void TestFrmMain1::cursorWhereTheMouseIs()
             {t.w->Command3, hand},
             {t.w->Label7, arrow},
             {t.w->Label10, arrow}});
+    t.clickAt(t.centreOf(t.w->Command3));
+    t.clickAt(t.centreOf(t.w->Label7));
+    QVERIFY(t.w->Pic_Right->isVisible());
+    verify({{t.w->Pic_Right, arrow}});  // a picture box of its own, not the panel
     t.clock.advance(61000);
     QVERIFY(t.w->Pic_Score->isVisible());
     verify({{t.w->Label6, hand}});

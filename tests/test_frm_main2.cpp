@@ -116,6 +116,10 @@ void TestFrmMain2::cursorWhereTheMouseIs()
     verify({{t.w->Label8, hand}, {t.w->Label1, hand}, {t.w->Command3, hand},
             {t.w->Label7, arrow}, {t.w->Label10, arrow}});
     QCOMPARE(t.cursorAt(t.centreOf(t.w->Text1)), Qt::IBeamCursor);
+    QTest::keyClicks(t.w->Text1, "shdk");
+    t.clickAt(t.centreOf(t.w->Command3));
+    QVERIFY(t.w->Pic_Wrong->isVisible());
+    verify({{t.w->Pic_Wrong, arrow}});
 }
 
 void TestFrmMain2::textStylesAndPanelPlaces()
