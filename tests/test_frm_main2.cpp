@@ -279,9 +279,11 @@ void TestFrmMain2::scorePanelClicks()
                                                        t.w->Img_Team[3], t.w->Img_Team[2]}) {
         const QPoint p = t.centreOf(w);
         QCOMPARE(t.w->childAt(p), w);
+        QCOMPARE(t.cursorAt(p), Qt::ArrowCursor);  // not Label5's hand
         t.clickAt(p);
         QVERIFY(t.w->Pic_Score->isVisible());
     }
+    QCOMPARE(t.cursorAt(t.w->Pic_Score->mapTo(t.w.get(), QPoint(100, 400))), handCursor().shape());
     t.clickAt(t.w->Pic_Score->mapTo(t.w.get(), QPoint(100, 400)));  // Label5
     QVERIFY(!t.w->Pic_Score->isVisible());
 }
