@@ -67,6 +67,29 @@ struct BoardWindow {
     }
     QPoint centreOf(QWidget *child) const { return child->mapTo(w.get(), child->rect().center()); }
 
+    // What both boards show when their window opens: the caption, a fixed
+    // 1024 x 768 client area, the pop-up panels hidden, nine fresh cells on the
+    // exact grid, and "box.wav" once for game 1 being chosen.
+    void verifySharedAtStart(const QString &title) const
+    {
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        QCOMPARE(w->windowTitle(), title);
+        QCOMPARE(w->size(), QSize(1024, 768));
+        QCOMPARE(w->minimumSize(), w->maximumSize());
+        for (QWidget *hidden : std::initializer_list<QWidget *>{w->Pic_Quiz, w->Pic_Bingo, w->Pic_Score})
+            QVERIFY(!hidden->isVisible());
+        QVERIFY(!w->Pic_Right->isVisibleTo(w->Pic_Quiz));
+        QVERIFY(!w->Pic_Wrong->isVisibleTo(w->Pic_Quiz));
+        for (int i = 0; i < 9; ++i) {
+            QVERIFY(w->Cubix[i]->isVisible());
+            QVERIFY(w->Cubix_Number[i]->isVisible());
+            QCOMPARE(w->Cubix_Number[i]->text(), QString::number(i + 1));
+            QVERIFY(!w->Cubix_Icon[i]->isVisible());
+        }
+        QCOMPARE(w->Cubix[4]->geometry(), QRect(282, 239, 247, 199));
+        QCOMPARE(cues->played, QStringList{"box.wav"});
+    }
+
     // The click areas both boards have.
     QList<QWidget *> sharedClickAreas() const
     {
