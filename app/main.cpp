@@ -1,12 +1,12 @@
 // 도미솔게임: start-up. The program takes no arguments and reads no settings.
-#include "board_view.h"
-#include "board_window.h"
-#include "datafiles.h"
-#include "editor.h"
-#include "shared_state.h"
-#include "splash.h"
-#include "startup.h"
-#include "window_util.h"
+#include "core/shared_state.h"
+#include "data/datafiles.h"
+#include "editor/editor.h"
+#include "screens/board_view.h"
+#include "screens/board_window.h"
+#include "screens/splash.h"
+#include "widgets/fonts.h"
+#include "widgets/window_util.h"
 
 #include <QApplication>
 

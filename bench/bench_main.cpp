@@ -2,12 +2,12 @@
 // (default pictures and a 12-megapixel JPEG made here) and resident memory over
 // fifty choices. Prints each measure beside its baseline and target.
 // Optional argument: the run folder (default: the build's run folder).
-#include "board_window.h"
-#include "datafiles.h"
-#include "frm_main1.h"
-#include "shared_state.h"
-#include "splash.h"
-#include "startup.h"
+#include "core/shared_state.h"
+#include "data/datafiles.h"
+#include "screens/board_window.h"
+#include "screens/frm_main1.h"
+#include "screens/splash.h"
+#include "widgets/fonts.h"
 
 #include <QApplication>
 #include <QDir>

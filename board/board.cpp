@@ -1,8 +1,8 @@
-#include "board.h"
+#include "board/board.h"
 
-#include "quiz_line.h"
-#include "random_source.h"
-#include "shared_state.h"
+#include "board/random_source.h"
+#include "core/shared_state.h"
+#include "data/quiz_line.h"
 
 #include <cmath>
 

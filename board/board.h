@@ -4,9 +4,9 @@
 // below (start button, Timer1 tick, open step 7, scores, Check_Bingo, All_Check, turn pass).
 #pragma once
 
-#include "element.h"
-#include "engine_timer.h"
-#include "ports.h"
+#include "board/element.h"
+#include "board/engine_timer.h"
+#include "board/ports.h"
 
 #include <QString>
 #include <QVector>

@@ -1,7 +1,7 @@
 // The state of one screen element as data: shown, place, size, caption, picture.
 #pragma once
 
-#include "layout.h"
+#include "layout/layout.h"
 
 #include <QString>
 

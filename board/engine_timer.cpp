@@ -1,4 +1,4 @@
-#include "engine_timer.h"
+#include "board/engine_timer.h"
 
 EngineTimer::~EngineTimer()
 {

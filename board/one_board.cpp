@@ -1,6 +1,6 @@
-#include "one_board.h"
+#include "board/one_board.h"
 
-#include "shared_state.h"
+#include "core/shared_state.h"
 
 OneTeamBoard::OneTeamBoard(Shared &s, const BoardPorts &ports)
     : Board(s, ports, layout::kTimer1Ms)

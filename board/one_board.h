@@ -1,7 +1,7 @@
 // The one-team board FrmMain1: the host judges, a game clock counts the game down.
 #pragma once
 
-#include "board.h"
+#include "board/board.h"
 
 class OneTeamBoard : public Board {
 public:

@@ -1,4 +1,4 @@
-#include "qt_timer_driver.h"
+#include "board/qt_timer_driver.h"
 
 #include <QTimer>
 

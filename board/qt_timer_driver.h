@@ -1,7 +1,7 @@
 // Backs engine timers with QTimer on the event loop (the program's clock).
 #pragma once
 
-#include "engine_timer.h"
+#include "board/engine_timer.h"
 
 #include <QHash>
 

@@ -2,7 +2,7 @@
 // generator's current state, so draws within one clock tick still differ.
 #pragma once
 
-#include "ports.h"
+#include "board/ports.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,13 +1,13 @@
-#include "board_view.h"
+#include "screens/board_view.h"
 
-#include "artwork.h"
-#include "board_widgets.h"
-#include "click_area.h"
-#include "cue_player.h"
-#include "layout_qt.h"
-#include "random_source.h"
-#include "shared_state.h"
-#include "window_util.h"
+#include "board/random_source.h"
+#include "core/shared_state.h"
+#include "widgets/artwork.h"
+#include "widgets/board_widgets.h"
+#include "widgets/click_area.h"
+#include "widgets/cue_player.h"
+#include "widgets/layout_qt.h"
+#include "widgets/window_util.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -4,10 +4,10 @@
 // before finishStacking(), and syncs them in syncBoard().
 #pragma once
 
-#include "artwork.h"
-#include "board.h"
-#include "picture_loader.h"
-#include "qt_timer_driver.h"
+#include "board/board.h"
+#include "board/qt_timer_driver.h"
+#include "widgets/artwork.h"
+#include "widgets/picture_loader.h"
 
 #include <QPixmap>
 #include <QPushButton>

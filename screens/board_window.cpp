@@ -1,7 +1,7 @@
-#include "board_window.h"
+#include "screens/board_window.h"
 
-#include "frm_main1.h"
-#include "frm_main2.h"
+#include "screens/frm_main1.h"
+#include "screens/frm_main2.h"
 
 #include <QWidget>
 

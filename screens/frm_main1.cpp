@@ -1,7 +1,7 @@
-#include "frm_main1.h"
+#include "screens/frm_main1.h"
 
-#include "board_widgets.h"
-#include "click_area.h"
+#include "widgets/board_widgets.h"
+#include "widgets/click_area.h"
 
 FrmMain1::FrmMain1(Shared &s, std::unique_ptr<CuePlayer> cues, std::unique_ptr<RandomSource> random,
                    TimerDriver *clock)

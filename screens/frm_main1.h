@@ -1,8 +1,8 @@
 // The one-team board window "도미솔게임 - 1팀용".
 #pragma once
 
-#include "board_view.h"
-#include "one_board.h"
+#include "board/one_board.h"
+#include "screens/board_view.h"
 
 class FrmMain1 : public BoardViewOf<OneTeamBoard> {
     Q_OBJECT

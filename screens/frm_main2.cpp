@@ -1,10 +1,10 @@
-#include "frm_main2.h"
+#include "screens/frm_main2.h"
 
-#include "board_font.h"
-#include "board_widgets.h"
-#include "click_area.h"
-#include "hangul_line_edit.h"
-#include "rounded_shape.h"
+#include "widgets/board_font.h"
+#include "widgets/board_widgets.h"
+#include "widgets/click_area.h"
+#include "widgets/hangul_line_edit.h"
+#include "widgets/rounded_shape.h"
 
 #include <QApplication>
 #include <QMouseEvent>

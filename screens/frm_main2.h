@@ -1,8 +1,8 @@
 // The two-team board window "도미솔게임 - 2팀용".
 #pragma once
 
-#include "board_view.h"
-#include "two_board.h"
+#include "screens/board_view.h"
+#include "team/two_board.h"
 
 class HangulLineEdit;
 class RoundedShape;

@@ -1,4 +1,4 @@
-#include "answer_check.h"
+#include "team/answer_check.h"
 
 namespace {
 

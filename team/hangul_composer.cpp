@@ -1,4 +1,4 @@
-#include "hangul_composer.h"
+#include "team/hangul_composer.h"
 
 #include <hangul-1.0/hangul.h>
 

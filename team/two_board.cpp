@@ -1,7 +1,7 @@
-#include "two_board.h"
+#include "team/two_board.h"
 
-#include "answer_check.h"
-#include "shared_state.h"
+#include "core/shared_state.h"
+#include "team/answer_check.h"
 
 namespace {
 const QString kPlay = QStringLiteral("play");

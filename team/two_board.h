@@ -3,7 +3,7 @@
 // Timer1 pulses the heart of the team whose turn it is.
 #pragma once
 
-#include "board.h"
+#include "board/board.h"
 
 #include <array>
 #include <cstdint>

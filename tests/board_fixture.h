@@ -2,11 +2,11 @@
 // name, fixed-width text, scripted or real randomness, virtual time.
 #pragma once
 
-#include "manual_clock.h"
-#include "one_board.h"
-#include "ports.h"
-#include "random_source.h"
-#include "shared_state.h"
+#include "board/one_board.h"
+#include "board/ports.h"
+#include "board/random_source.h"
+#include "core/shared_state.h"
+#include "tests/manual_clock.h"
 
 #include <QSet>
 #include <QStringList>

@@ -2,9 +2,9 @@
 // go through the window, the tables as the data files hold them.
 #pragma once
 
-#include "datafiles.h"
-#include "editor_layout.h"
-#include "shared_state.h"
+#include "core/shared_state.h"
+#include "data/datafiles.h"
+#include "editor/editor_layout.h"
 
 #include <QtTest>
 

@@ -1,5 +1,5 @@
 // The two-team submit rule: spaces removed, everything else compared exactly.
-#include "answer_check.h"
+#include "team/answer_check.h"
 
 #include <QtTest>
 

@@ -1,10 +1,10 @@
 // The embedded pictures, cursor and icon against the catalogue (checked by
 // content, not by name), the painted faces under the click areas, the sound
 // cues of the run folder and the game pictures laid into img/.
-#include "artwork.h"
-#include "file_io.h"
-#include "layout.h"
-#include "pictures.h"
+#include "assets/gen/pictures.h"
+#include "layout/layout.h"
+#include "tests/file_io.h"
+#include "widgets/artwork.h"
 
 #include <QFile>
 #include <QImageReader>

@@ -1,10 +1,10 @@
 // The two data files: CP949 round trips, short and long files, bad bytes,
 // and the atomic rewrite that never loses the old file.
-#include "cp949.h"
-#include "datafiles.h"
-#include "file_io.h"
-#include "quiz_line.h"
-#include "shared_state.h"
+#include "core/shared_state.h"
+#include "data/cp949.h"
+#include "data/datafiles.h"
+#include "data/quiz_line.h"
+#include "tests/file_io.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,22 +1,22 @@
 // The quiz editor on screen (offscreen platform) with a temporary App_Dir:
 // filling, scrolling, saving, cancelling, the picture store and browse dialog,
 // and the boxes that keep every field of the data files whole.
-#include "datafiles.h"
-#include "editor.h"
-#include "editor_boxes.h"
-#include "editor_fixture.h"
-#include "editor_layout.h"
-#include "file_io.h"
-#include "frm_input.h"
-#include "picture_store.h"
-#include "shared_state.h"
+#include "core/shared_state.h"
+#include "data/datafiles.h"
+#include "editor/editor.h"
+#include "editor/editor_boxes.h"
+#include "editor/editor_layout.h"
+#include "editor/frm_input.h"
+#include "editor/picture_store.h"
+#include "tests/editor_fixture.h"
+#include "tests/file_io.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include "caption_frame.h"
+#include "editor/caption_frame.h"
 #include <QImageReader>
 #include <QInputMethodEvent>
 #include <QPointer>

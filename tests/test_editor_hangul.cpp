@@ -1,13 +1,13 @@
 // Hangul typed from Latin keys in the editor's boxes: what each box kind makes
 // of it (line breaks, ";", the toggle), what finishes a syllable in a
 // multi-line box, and that the last syllable typed reaches the data files.
-#include "datafiles.h"
-#include "editor_boxes.h"
-#include "editor_fixture.h"
-#include "editor_layout.h"
-#include "frm_input.h"
-#include "key_typing.h"
-#include "shared_state.h"
+#include "core/shared_state.h"
+#include "data/datafiles.h"
+#include "editor/editor_boxes.h"
+#include "editor/editor_layout.h"
+#include "editor/frm_input.h"
+#include "tests/editor_fixture.h"
+#include "tests/key_typing.h"
 
 #include <QApplication>
 #include <QDir>

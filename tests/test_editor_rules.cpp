@@ -1,6 +1,6 @@
 // The editor's text rules: what a box lets in, how boxes become quiz lines,
 // and the name under which a picture is stored.
-#include "editor_rules.h"
+#include "data/editor_rules.h"
 
 #include <QtTest>
 

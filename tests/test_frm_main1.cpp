@@ -1,10 +1,10 @@
 // The one-team window under the offscreen platform: what shows at start, where
 // clicks land, the panel sliding in, the editor hook, the game picture.
-#include "cue_player.h"
-#include "layout_qt.h"
-#include "frm_main1.h"
-#include "picture_loader.h"
-#include "window_fixture.h"
+#include "screens/frm_main1.h"
+#include "tests/window_fixture.h"
+#include "widgets/cue_player.h"
+#include "widgets/layout_qt.h"
+#include "widgets/picture_loader.h"
 
 #include <QApplication>
 #include <QImageWriter>

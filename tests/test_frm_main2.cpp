@@ -1,9 +1,9 @@
 // The two-team window under the offscreen platform: what shows at start, the
 // picker, typing an answer into the panel's box, the pulse, the score panel.
-#include "frm_main2.h"
-#include "hangul_line_edit.h"
-#include "rounded_shape.h"
-#include "window_fixture.h"
+#include "screens/frm_main2.h"
+#include "tests/window_fixture.h"
+#include "widgets/hangul_line_edit.h"
+#include "widgets/rounded_shape.h"
 
 #include <QApplication>
 #include <QtTest>

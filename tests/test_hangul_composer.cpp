@@ -1,6 +1,6 @@
 // The two-set Hangul composer: key sequences to finished text and the syllable
 // being composed, as the answer box would show them.
-#include "hangul_composer.h"
+#include "team/hangul_composer.h"
 
 #include <QtTest>
 

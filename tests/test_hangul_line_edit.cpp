@@ -1,7 +1,7 @@
 // The answer box: Hangul typed from Latin keys, shown while composed, finished
 // before Enter, focus loss or a click; the 한/영 toggle and its reset on focus.
-#include "hangul_line_edit.h"
-#include "key_typing.h"
+#include "tests/key_typing.h"
+#include "widgets/hangul_line_edit.h"
 
 #include <QApplication>
 #include <QImage>

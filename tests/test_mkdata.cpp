@@ -1,8 +1,8 @@
 // The build's data writer: default games are written once and never over a
 // teacher's saved files.
-#include "datafiles.h"
-#include "file_io.h"
-#include "shared_state.h"
+#include "core/shared_state.h"
+#include "data/datafiles.h"
+#include "tests/file_io.h"
 
 #include <QFile>
 #include <QProcess>

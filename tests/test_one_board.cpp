@@ -1,6 +1,6 @@
 // The one-team engine on virtual time: clock, limits, questions, verdicts,
 // bingo lines, the end of a game, the shuffle and the picture.
-#include "board_fixture.h"
+#include "tests/board_fixture.h"
 
 #include <QtTest>
 

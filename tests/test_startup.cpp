@@ -1,10 +1,10 @@
 // Start-up: the program folder, fonts that may be missing, the start screen.
-#include "board_font.h"
-#include "click_area.h"
-#include "layout.h"
-#include "shared_state.h"
-#include "splash.h"
-#include "startup.h"
+#include "core/shared_state.h"
+#include "layout/layout.h"
+#include "screens/splash.h"
+#include "widgets/board_font.h"
+#include "widgets/click_area.h"
+#include "widgets/fonts.h"
 
 #include <QFontInfo>
 #include <QSignalSpy>

@@ -1,7 +1,7 @@
 // The two-team engine on virtual time: the picker, turns, typed verdicts,
 // team lines, the end of a game and the turn-marker pulse.
-#include "board_fixture.h"
-#include "two_board.h"
+#include "team/two_board.h"
+#include "tests/board_fixture.h"
 
 #include <QtTest>
 

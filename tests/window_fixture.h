@@ -2,11 +2,11 @@
 // game 0 filled with questions, and clicks sent where the mouse would land.
 #pragma once
 
-#include "artwork.h"
-#include "board_fixture.h"
-#include "board_view.h"
-#include "board_widgets.h"
-#include "click_area.h"
+#include "screens/board_view.h"
+#include "tests/board_fixture.h"
+#include "widgets/artwork.h"
+#include "widgets/board_widgets.h"
+#include "widgets/click_area.h"
 
 #include <QtTest>
 

@@ -4,12 +4,12 @@
 //   domisol_assetgen games    GAMEDIR     IMGDIR  game pictures N.jpg, never over a
 //                                                 picture of the teacher's
 // A missing example or game drawing gives a placeholder carrying its title.
-#include "example_table.h"
-#include "file_formats.h"
-#include "hand_cursor.h"
-#include "layout.h"
-#include "paint_kit.h"
-#include "pictures.h"
+#include "assets/gen/file_formats.h"
+#include "assets/gen/hand_cursor.h"
+#include "assets/gen/paint_kit.h"
+#include "assets/gen/pictures.h"
+#include "assets/gen/shared/example_table.h"
+#include "layout/layout.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // Backgrounds of both boards, the question panels and the start screen. Every
 // face is placed from board/layout.h, so it lies under its click area or label.
-#include "paint_kit.h"
-#include "pictures.h"
+#include "assets/gen/paint_kit.h"
+#include "assets/gen/pictures.h"
 
 #include <QPainterPath>
 

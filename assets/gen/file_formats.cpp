@@ -1,4 +1,4 @@
-#include "file_formats.h"
+#include "assets/gen/file_formats.h"
 
 #include <QFile>
 #include <QHash>

@@ -1,4 +1,4 @@
-#include "paint_kit.h"
+#include "assets/gen/paint_kit.h"
 
 #include <QFontDatabase>
 #include <QLinearGradient>

@@ -3,7 +3,7 @@
 // SVG drawings from the source folder.
 #pragma once
 
-#include "layout.h"
+#include "layout/layout.h"
 
 #include <QColor>
 #include <QFont>

@@ -1,7 +1,7 @@
 // The pop-up pictures with the girl (bingo, score, right, wrong), the cell
 // tile, the marks and the placeholder of a drawing not yet made.
-#include "paint_kit.h"
-#include "pictures.h"
+#include "assets/gen/paint_kit.h"
+#include "assets/gen/pictures.h"
 
 #include <QFile>
 #include <QPainterPath>

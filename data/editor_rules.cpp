@@ -1,0 +1,140 @@
+#include "data/editor_rules.h"
+
+#include "assets/gen/shared/example_table.h"
+#include "data/cp949.h"
+#include "data/quiz_line.h"
+
+namespace {
+
+const QChar kFullWidthSemicolon(0xFF1B);
+
+bool isLineBreak(QChar c)
+{
+    return c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar::LineSeparator
+           || c == QChar::ParagraphSeparator;
+}
+
+// Drops the characters (whole surrogate pairs) that CP949 cannot hold.
+QString keepCp949(const QString &text)
+{
+    if (cp949CanHold(text))
+        return text;
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype n =
+            (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) ? 2 : 1;
+        const QString one = text.mid(i, n);
+        if (cp949CanHold(one))
+            out += one;
+        i += n;
+    }
+    return out;
+}
+
+bool isAsciiLetterOrDigit(QChar c)
+{
+    const ushort u = c.unicode();
+    return (u >= '0' && u <= '9') || (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z');
+}
+
+}  // namespace
+
+QString cleanBoxText(const QString &text, BoxKind kind)
+{
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char(';')) {
+            out += kFullWidthSemicolon;
+        } else if (kind != BoxKind::Question && isLineBreak(c)) {
+            if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
+                ++i;
+            out += QLatin1Char(' ');
+        } else {
+            out += c;
+        }
+    }
+    return keepCp949(out);
+}
+
+QString safeExtension(const QString &ext)
+{
+    QString out;
+    for (const QChar c : ext)
+        if (isAsciiLetterOrDigit(c))
+            out += c;
+    return out;
+}
+
+QString extensionFromPictureName(const QString &fileName)
+{
+    const QStringList pieces = fileName.split(QLatin1Char('.'));
+    return pieces.size() >= 2 ? safeExtension(pieces.at(1)) : QString();
+}
+
+QString extensionFromChosenFile(const QString &path)
+{
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    const QString name = path.mid(slash + 1);
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    return dot < 0 ? QString() : safeExtension(name.mid(dot + 1));
+}
+
+QString storedPictureName(int game, const QString &ext)
+{
+    return QString::number(game + 1) + QLatin1Char('.') + ext;
+}
+
+namespace {
+
+// Shown text may carry "\r\n", "\r", "\n" or U+2028/U+2029; each is one break.
+QString breaksReplaced(const QString &text, const QString &with)
+{
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (isLineBreak(c)) {
+            if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
+                ++i;
+            out += with;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+QString questionField(const QString &boxText)
+{
+    return trimSpaces(breaksReplaced(boxText, kBreakMarker));
+}
+
+QString composeQuizLine(const QString &question, const QString &answer)
+{
+    const QString answerField = trimSpaces(answer);
+    if (trimSpaces(breaksReplaced(question, QString())).isEmpty() || answerField.isEmpty())
+        return {};
+    return questionField(question) + QLatin1Char(';') + answerField;
+}
+
+QString questionBoxText(const QString &field)
+{
+    QString text = field;
+    return text.replace(kBreakMarker, QStringLiteral("\n"));
+}
+
+const QStringList &exampleTitles()
+{
+    static const QStringList titles = [] {
+        QStringList t;
+        for (const ExampleEntry &e : kExamples)
+            t << QString::fromUtf8(e.title);
+        return t;
+    }();
+    return titles;
+}

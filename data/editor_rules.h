@@ -1,0 +1,46 @@
+// The editor's text rules, without widgets: what a box lets in, how its text
+// becomes a quiz line or a picture line, and the stored picture's name.
+#pragma once
+
+#include "data/quiz_line.h"
+
+#include <QString>
+#include <QStringList>
+
+enum class BoxKind {
+    Question,  // several lines; a line break is stored as "<br>"
+    Answer,    // one line
+    Caption,   // several lines on screen, one line in the picture file
+};
+
+// Text as it may enter a box: ";" becomes "；" (U+FF1B) so no field splits,
+// line breaks become spaces except in a question (a CR LF pair gives one),
+// and characters CP949 cannot hold are dropped.
+QString cleanBoxText(const QString &text, BoxKind kind);
+
+// Only ASCII letters and digits of an extension, so no name leaves "img/".
+QString safeExtension(const QString &ext);
+
+// Img_Ext of a picture line's file name: the text between its first and
+// second "." (empty without a "."), kept to letters and digits.
+QString extensionFromPictureName(const QString &fileName);
+
+// Img_Ext of a chosen file: the extension after its last ".", letters and digits.
+QString extensionFromChosenFile(const QString &path);
+
+// "<game + 1>.<ext>": 3.jpg for game index 2 and "jpg".
+QString storedPictureName(int game, const QString &ext);
+
+// A question box's text as the quiz file holds it: every line break becomes
+// "<br>" (shown text always uses "\n"), then spaces are trimmed at both ends.
+QString questionField(const QString &boxText);
+
+// A quiz line from two boxes, or empty when the question (without its line
+// breaks) or the answer is blank: then the old line stays.
+QString composeQuizLine(const QString &question, const QString &answer);
+
+// A question field of a quiz line as a box shows it: "<br>" becomes a line break.
+QString questionBoxText(const QString &field);
+
+// Titles of the 35 example pictures, index 0 to 34.
+const QStringList &exampleTitles();

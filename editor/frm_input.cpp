@@ -1,0 +1,354 @@
+#include "editor/frm_input.h"
+
+#include "core/shared_state.h"
+#include "data/datafiles.h"
+#include "data/editor_rules.h"
+#include "data/quiz_line.h"
+#include "editor/caption_frame.h"
+#include "editor/editor_boxes.h"
+#include "editor/editor_layout.h"
+#include "editor/picture_store.h"
+#include "widgets/artwork.h"
+#include "widgets/board_font.h"
+#include "widgets/picture_files.h"
+#include "widgets/window_util.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+#include <cmath>
+
+namespace el = editor_layout;
+
+namespace {
+
+QRect rectOf(const el::Box &b)
+{
+    return QRect(b.x, b.y, b.width, b.height);
+}
+
+// Design sizes are points at 96 dots an inch; the window is laid out in pixels.
+QFont fontOf(const el::Font &f)
+{
+    return boardFont(el::kFace, f.points, f.bold);
+}
+
+void setBackground(QWidget *w, std::uint32_t rgb)
+{
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, QColor::fromRgb(rgb));
+    w->setPalette(pal);
+    w->setAutoFillBackground(true);
+}
+
+QLabel *label(QWidget *parent, const el::Box &b, const char *text, const el::Font &font,
+              Qt::Alignment align = Qt::AlignLeft | Qt::AlignTop)
+{
+    auto *l = new QLabel(QString::fromUtf8(text), parent);
+    l->setGeometry(rectOf(b));
+    l->setFont(fontOf(font));
+    l->setAlignment(align);
+    return l;
+}
+
+QPushButton *button(QWidget *parent, const el::Box &b, const QString &text, const el::Font &font)
+{
+    auto *btn = new QPushButton(text, parent);
+    btn->setGeometry(rectOf(b));
+    btn->setFont(fontOf(font));
+    btn->setAutoDefault(false);
+    return btn;
+}
+
+// The arrow buttons are narrow: their arrows stand one above the other.
+QString column(const char *arrows)
+{
+    return QString::fromUtf8(arrows).split(QString(), Qt::SkipEmptyParts).join(QLatin1Char('\n'));
+}
+
+}  // namespace
+
+QString choosePictureFile(QWidget *parent)
+{
+    return QFileDialog::getOpenFileName(parent, QStringLiteral("열기"), QString(),
+                                        QStringLiteral("이미지화일 (*.jpg *.gif *.bmp)"), nullptr,
+                                        QFileDialog::ReadOnly);
+}
+
+FrmInput::FrmInput(Shared &s, std::function<void()> mainRenew, QWidget *owner)
+    : QWidget(owner, fixedWindowFlags(Qt::Dialog)),
+      m_s(s),
+      m_mainRenew(std::move(mainRenew)),
+      m_chooser(choosePictureFile),
+      m_examples(exampleImage),
+      m_game(s.Edit_Game_No)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QString::fromUtf8(el::kCaption));
+    setFixedSize(el::kClientWidth, el::kClientHeight);
+    setBackground(this, el::kWindowColour);
+    setFont(fontOf(el::kDefaultFont));
+
+    // Children are created back to front. Labels without a window of their
+    // own come first: they lie on the window's surface, behind everything.
+    label(this, el::Label1_12, el::kLabel1_12Text, el::kLabel1_12Font);
+
+    m_picture1 = new QWidget(this);
+    m_picture1->setGeometry(rectOf(el::Picture1));
+    setBackground(m_picture1, el::kWindowColour);
+    buildFrames();
+
+    m_picture4 = new QWidget(this);
+    m_picture4->setGeometry(rectOf(el::Picture4));
+    setBackground(m_picture4, el::kWindowColour);
+    m_picture3 = new QWidget(this);
+    m_picture3->setGeometry(rectOf(el::Picture3));
+    setBackground(m_picture3, el::kWindowColour);
+    m_picture2 = new QWidget(this);
+    m_picture2->setGeometry(rectOf(el::Picture2));
+    setBackground(m_picture2, el::kWhite);
+    m_command3 = button(m_picture2, el::Command3, QString::fromUtf8(el::kCommand3Text), el::kDefaultFont);
+
+    m_command1 = button(this, el::Command1, QString::fromUtf8(el::kCommand1Text), el::kSaveCancelFont);
+    m_command2 = button(this, el::Command2, QString::fromUtf8(el::kCommand2Text), el::kSaveCancelFont);
+
+    auto *frame7 = new QWidget(this);
+    frame7->setGeometry(rectOf(el::Frame7));
+    setBackground(frame7, el::kWindowColour);
+    label(frame7, el::Label13, el::kLabel13Text, el::kDefaultFont);
+
+    m_command4 = button(this, el::Command4, column(el::kCommand4Text), el::kDefaultFont);
+    m_command5 = button(this, el::Command5, column(el::kCommand5Text), el::kDefaultFont);
+
+    m_text1 = new MultiLineBox(BoxKind::Caption, this);
+    m_text1->setGeometry(rectOf(el::Text1));
+    m_text1->setFont(fontOf(el::kText1Font));
+    m_text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    {
+        QPalette pal = m_text1->palette();
+        pal.setColor(QPalette::Text, QColor::fromRgb(el::kCaptionInk));
+        m_text1->setPalette(pal);
+    }
+    m_text1->setPlainText(QString::fromUtf8(el::kText1Design));
+
+    m_command6 = button(this, el::Command6, QString::fromUtf8(el::kCommand6Text), el::kCommand6Font);
+    {
+        QPalette pal = m_command6->palette();
+        pal.setColor(QPalette::Button, QColor::fromRgb(el::kBrowseColour));
+        m_command6->setPalette(pal);
+    }
+
+    m_store = new PictureStore(this);
+    m_store->setGeometry(rectOf(el::Pic_IMGBOX));
+    m_store->hide();
+
+    connect(m_command4, &QPushButton::clicked, this, &FrmInput::scrollUp);
+    connect(m_command5, &QPushButton::clicked, this, &FrmInput::scrollDown);
+    connect(m_command2, &QPushButton::clicked, this, &FrmInput::save);
+    connect(m_command1, &QPushButton::clicked, this, &FrmInput::cancel);
+    connect(m_command3, &QPushButton::clicked, this, &FrmInput::showStore);
+    connect(m_command6, &QPushButton::clicked, this, &FrmInput::browse);
+    connect(m_store, &PictureStore::picked, this, &FrmInput::pickExample);
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget *, QWidget *now) { onFocusChanged(now); });
+
+    // Tab walks the caption, then each question with its answer.
+    QWidget *prev = m_text1;
+    for (int i = 0; i < 9; ++i) {
+        setTabOrder(prev, m_qa1[i]);
+        setTabOrder(m_qa1[i], m_answer[i]);
+        prev = m_answer[i];
+    }
+
+    Set_Data();
+    m_store->setTitles(QStringList(m_exTitle.begin(), m_exTitle.begin() + kExampleCount));
+}
+
+void FrmInput::buildFrames()
+{
+    for (int i = 0; i < 9; ++i) {
+        auto *frame = new CaptionFrame(QString::number(i + 1) + QString::fromUtf8(el::kFrameCaptionSuffix),
+                                    m_picture1);
+        frame->setGeometry(el::frameX(i), el::frameY(i), el::kFrameWidth, el::kFrameHeight);
+        frame->setFont(fontOf(el::kFrameFont));
+        setBackground(frame, el::kWindowColour);
+        label(frame, el::Label1, el::kLabel1Text, el::kLabelFont, Qt::AlignHCenter | Qt::AlignTop);
+        label(frame, el::Label2, el::kLabel2Text, el::kLabelFont, Qt::AlignHCenter | Qt::AlignTop);
+        m_qa1[i] = new MultiLineBox(BoxKind::Question, frame);
+        m_qa1[i]->setGeometry(rectOf(el::qa1));
+        m_qa1[i]->setFont(fontOf(el::kQuestionFont));
+        m_qa1[i]->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        m_qa1[i]->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        m_answer[i] = new OneLineBox(frame);
+        m_answer[i]->setGeometry(rectOf(el::qa_answer1));
+        m_answer[i]->setFont(fontOf(el::kAnswerFont));
+        m_frame[i] = frame;
+    }
+}
+
+void FrmInput::Set_Data()
+{
+    const QString picLine = m_s.Picture_Table[m_game];
+    const QString fileName = lineField(picLine, 1).value_or(QString());
+    m_image1 = loadPicture(m_s.App_Dir + kPictureFolder + fileName);
+    if (const auto caption = lineField(picLine, 2))
+        m_text1->setPlainText(*caption);
+    m_imgExt = extensionFromPictureName(fileName);
+    for (int i = 0; i < 9; ++i) {
+        const QString &quizLine = m_s.Quiz_Table[m_game][i];
+        if (const auto q = lineField(quizLine, 1))
+            m_qa1[i]->setPlainText(questionBoxText(*q));
+        if (const auto a = lineField(quizLine, 2))
+            m_answer[i]->setText(*a);
+        m_frame[i]->move(el::frameX(i), el::frameY(i));
+    }
+    Set_EX_Img();
+    update();
+}
+
+void FrmInput::Set_EX_Img()
+{
+    const QStringList &titles = exampleTitles();
+    for (int i = 0; i < titles.size() && i < kExampleCount; ++i)
+        m_exTitle[i] = titles.at(i);
+}
+
+void FrmInput::Main_Renew()
+{
+    if (m_mainRenew)
+        m_mainRenew();
+}
+
+void FrmInput::moveFrames(int dy)
+{
+    for (CaptionFrame *f : m_frame)
+        f->move(f->x(), f->y() + dy);
+}
+
+void FrmInput::scrollUp()
+{
+    if (m_frame[0]->y() < 0)
+        moveFrames(el::kFrameRowStep);
+}
+
+void FrmInput::scrollDown()
+{
+    if (m_frame[8]->y() > el::kFrameRowStep)
+        moveFrames(-el::kFrameRowStep);
+}
+
+// Tabbing into a frame hidden under the strips scrolls it into the visible band.
+void FrmInput::bringFrameIntoView(int i)
+{
+    while (m_frame[i]->y() < 0 && m_frame[0]->y() < 0)
+        scrollUp();
+    while (m_frame[i]->y() + el::kFrameHeight > el::kPicture1VisibleHeight
+           && m_frame[8]->y() > el::kFrameRowStep)
+        scrollDown();
+}
+
+void FrmInput::onFocusChanged(QWidget *now)
+{
+    for (int i = 0; now && i < 9; ++i)
+        if (m_frame[i]->isAncestorOf(now))
+            bringFrameIntoView(i);
+}
+
+void FrmInput::save()
+{
+    if (m_left)
+        return;
+    // A syllable still being composed belongs to what the host typed, also
+    // when the save comes from where no focus change finished it.
+    m_text1->commitComposition();
+    for (int i = 0; i < 9; ++i) {
+        m_qa1[i]->commitComposition();
+        m_answer[i]->commitComposition();
+    }
+    const QString name = storedPictureName(m_game, m_imgExt);
+    const bool stored = storePictureAsBitmap(m_image1, m_s.App_Dir + kPictureFolder + name);
+    // A picture that could not be stored keeps the old name, which still
+    // names a file that exists (or never did).
+    const QString kept = lineField(m_s.Picture_Table[m_game], 1).value_or(QString());
+    // What the box was filled with bypassed its input rules: a lone CR read
+    // from the file shows as a line break, which must not reach the file.
+    const QString caption = cleanBoxText(m_text1->toPlainText(), BoxKind::Caption);
+    m_s.Picture_Table[m_game] = (stored ? name : kept) + QLatin1Char(';') + caption;
+    savePictureFile(m_s);
+    for (int i = 0; i < 9; ++i) {
+        const QString line = composeQuizLine(m_qa1[i]->toPlainText(), m_answer[i]->text());
+        if (!line.isEmpty())
+            m_s.Quiz_Table[m_game][i] = line;
+    }
+    saveQuizFile(m_s);
+    m_s.Edit_Game_No = std::int16_t(m_game);
+    m_left = true;
+    close();
+}
+
+void FrmInput::cancel()
+{
+    if (m_left)
+        return;
+    m_left = true;
+    Main_Renew();
+    close();
+}
+
+void FrmInput::showStore()
+{
+    m_store->show();
+    m_store->raise();
+}
+
+void FrmInput::pickExample(int index)
+{
+    const QImage picture = m_examples ? m_examples(index) : QImage();
+    m_store->hide();
+    if (picture.isNull())
+        return;  // the illustration is not built in: nothing changes
+    m_image1 = picture;
+    m_text1->setPlainText(m_exTitle[index]);
+    m_imgExt = QStringLiteral("jpg");
+    update(rectOf(el::Image1));
+}
+
+void FrmInput::browse()
+{
+    const QString path = m_chooser ? m_chooser(this) : QString();
+    if (path.isEmpty())
+        return;
+    const QImage picture = loadPicture(path);
+    if (picture.isNull())
+        return;
+    m_image1 = picture;
+    m_imgExt = extensionFromChosenFile(path);
+    m_text1->clear();
+    update(rectOf(el::Image1));
+}
+
+void FrmInput::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.setPen(QColor::fromRgb(el::kWhite));
+    p.drawRect(rectOf(el::Shape1).adjusted(0, 0, -1, -1));
+    if (!m_image1.isNull()) {
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawImage(rectOf(el::Image1), m_image1);
+    }
+}
+
+void FrmInput::closeEvent(QCloseEvent *e)
+{
+    // Leaving by the title bar is a cancel.
+    if (!m_left) {
+        m_left = true;
+        Main_Renew();
+    }
+    e->accept();
+}
