@@ -1,25 +1,21 @@
 #include "board/board.h"
 
+#include "board/names.h"
 #include "board/random_source.h"
 #include "core/shared_state.h"
 #include "data/quiz_line.h"
 
 #include <cmath>
 
-namespace {
-const QString kEnd = QStringLiteral("end");
-const QString kPlay = QStringLiteral("play");
-}  // namespace
-
 const std::array<std::array<int, 3>, 8> Board::kLines = {{
     {0, 4, 8}, {2, 4, 6}, {0, 3, 6}, {1, 4, 7}, {2, 5, 8}, {0, 1, 2}, {3, 4, 5}, {6, 7, 8}}};
 
 Board::Board(Shared &s, const BoardPorts &ports, int timer1Ms)
-    : Timer1("Timer1", timer1Ms, [this] { Timer1_Tick(); changed(); }),
-      Timer2("Timer2", layout::kTimer2Ms, [this] { Timer2_Tick(); changed(); }),
-      Timer3("Timer3", layout::kTimer3Ms, [this] { Timer3_Tick(); changed(); }),
-      Timer4("Timer4", layout::kTimer4Ms, [this] { Timer4_Tick(); changed(); }),
-      Timer5("Timer5", layout::kTimer5Ms, [this] { Timer5_Tick(); changed(); }),
+    : Timer1("Timer1", timer1Ms, [this] { Event e(*this); Timer1_Tick(); }),
+      Timer2("Timer2", layout::kTimer2Ms, [this] { Event e(*this); Timer2_Tick(); }),
+      Timer3("Timer3", layout::kTimer3Ms, [this] { Event e(*this); Timer3_Tick(); }),
+      Timer4("Timer4", layout::kTimer4Ms, [this] { Event e(*this); Timer4_Tick(); }),
+      Timer5("Timer5", layout::kTimer5Ms, [this] { Event e(*this); Timer5_Tick(); }),
       m_s(s),
       m_ports(ports)
 {
@@ -58,12 +54,6 @@ Board::Board(Shared &s, const BoardPorts &ports, int timer1Ms)
     Label5 = Element::at(layout::Label5);
 }
 
-void Board::changed()
-{
-    if (onChanged)
-        onChanged();
-}
-
 void Board::playCue(const char *name)
 {
     if (m_ports.cues)
@@ -79,16 +69,18 @@ void Board::setClockLabel(int seconds)
 
 void Board::Set_Init()
 {
+    const Event e(*this);
     m_s.Time_Limit = 60;
-    m_s.Play_State = kEnd;
-    GBox_MouseDown(0, 1);
+    m_s.Play_State = play::End;
+    GBox_MouseDown(0, button::Left);
 }
 
-void Board::GBox_MouseDown(int i, int button)
+void Board::GBox_MouseDown(int i, int mouseButton)
 {
-    if (button != 1 || i < 0 || i > 9)
+    const Event e(*this);
+    if (mouseButton != button::Left || i < 0 || i > 9)
         return;
-    if (Timer1.running() || m_s.Play_State != kEnd)
+    if (Timer1.running() || m_s.Play_State != play::End)
         return;
     m_s.Game_No = std::int16_t(i);
     resetScores();
@@ -98,9 +90,10 @@ void Board::GBox_MouseDown(int i, int button)
     Set_Game();
 }
 
-bool Board::GBox_MouseUp(int i, int button)
+bool Board::GBox_MouseUp(int i, int mouseButton)
 {
-    if (button != 2 || i < 0 || i > 9)
+    const Event e(*this);
+    if (mouseButton != button::Right || i < 0 || i > 9)
         return false;
     m_s.Edit_Game_No = std::int16_t(i);
     return true;
@@ -126,7 +119,7 @@ void Board::Set_Img()
     if (!Image1.Picture.isEmpty()) {
         Img_SRC.Picture = Image1.Picture;
         Img_SRC_Script.clear();
-        ++pictureSerial;
+        emit pictureDrawn();
     }
     if (const auto caption = lineField(line, 2))
         Picture_Caption = *caption;
@@ -144,10 +137,10 @@ void Board::Set_QA()
             r = std::clamp(int(std::floor(u * 9)), 0, 8);
         } while (m_s.Used_Flag[r] == 1);
         const QString &line = m_s.Quiz_Table[m_s.Game_No][r];
-        Cell_QA[i][0] = lineField(line, 1).value_or(QString());
-        Cell_QA[i][1] = lineField(line, 2).value_or(QString());
-        Cell_QA[i][2] = QString::number(r);
-        Cell_QA[i][3] = QStringLiteral("no");
+        Cell_QA[i][qa::Question] = lineField(line, 1).value_or(QString());
+        Cell_QA[i][qa::Answer] = lineField(line, 2).value_or(QString());
+        Cell_QA[i][qa::Line] = QString::number(r);
+        Cell_QA[i][qa::Status] = cell::NotWon;
         m_s.Used_Flag[r] = 1;
     }
 }
@@ -173,6 +166,7 @@ void Board::Set_Cubix()
 
 void Board::layoutStep()
 {
+    const Event e(*this);
     for (int i = 0; i < 9; ++i) {
         const layout::Rect g = layout::gboxAtRun(i);
         GBox[i].Width = g.width;
@@ -197,14 +191,15 @@ void Board::layoutStep()
 
 void Board::Cover_Cubix_Click(int i)
 {
+    const Event e(*this);
     if (i < 0 || i > 8)
         return;
-    if (m_s.Play_State != kPlay || Cubix_Icon[i].Visible)
+    if (m_s.Play_State != play::Play || Cubix_Icon[i].Visible)
         return;
     Cur_Cell = std::int16_t(i);
     Label9.Caption = QString::number(i + 1) + QStringLiteral("번 문제");
-    Label8.Caption = QString(Cell_QA[i][0]).replace(QStringLiteral("<br>"), QStringLiteral("\r\n"));
-    Cur_Answer = trimSpaces(Cell_QA[i][1]);
+    Label8.Caption = QString(Cell_QA[i][qa::Question]).replace(QStringLiteral("<br>"), QStringLiteral("\r\n"));
+    Cur_Answer = trimSpaces(Cell_QA[i][qa::Answer]);
     Pic_Quiz.Width = 1;
     Pic_Quiz.Left = Img_SRC.Left + Img_SRC.Width / 2;
     openCellStep(i);
@@ -261,8 +256,43 @@ bool Board::judge(bool right, const QString &mark, const QString &status)
         Cubix_Icon[c].Picture = mark;
         Cubix_Icon[c].Visible = true;
     }
-    Cell_QA[c][3] = status;
+    Cell_QA[c][qa::Status] = status;
     return true;
+}
+
+int Board::linesOf(QLatin1String status) const
+{
+    int count = 0;
+    for (const auto &line : kLines) {
+        bool complete = true;
+        for (int c : line)
+            complete = complete && Cell_QA[c][qa::Status] == status;
+        count += complete;
+    }
+    return count;
+}
+
+bool Board::rewardNewLines(int lines, std::int16_t &rewarded)
+{
+    if (rewarded >= lines)
+        return false;
+    Pic_Quiz.Visible = false;
+    Timer4.start();
+    Pic_Bingo.Visible = true;
+    playCue("bingo.wav");
+    rewarded = std::int16_t(lines);
+    return true;
+}
+
+void Board::endGame()
+{
+    playCue("end.wav");
+    Timer1.stop();
+    Pic_Quiz.Visible = false;
+    clearAnswerArea();
+    showFinalScore();
+    Pic_Score.Visible = true;
+    m_s.Play_State = play::End;
 }
 
 void Board::Timer3_Tick()
@@ -296,29 +326,40 @@ void Board::Timer5_Tick()
 
 void Board::Pic_Bingo_Click()
 {
+    const Event e(*this);
     Pic_Bingo.Visible = false;
 }
 
 void Board::Pic_Score_Click()
 {
+    const Event e(*this);
     Pic_Score.Visible = false;
 }
 
 // ---- game controls ----
 
+void Board::Command5_Click()
+{
+    const Event e(*this);
+    startGame();
+}
+
 void Board::Command1_Click()
 {
-    if (m_s.Play_State != kEnd)
+    const Event e(*this);
+    if (m_s.Play_State != play::End)
         return;
     Timer1.stop();
     playCue("applous.WAV");
     for (Element &c : Cubix)
         c.Visible = false;
     Set_Script();
+    afterReveal();
 }
 
 void Board::Time_Up_Click()
 {
+    const Event e(*this);
     addInt16(m_s.Time_Limit, 30);
     setClockLabel(m_s.Time_Limit);
     Remain_Sec = m_s.Time_Limit;
@@ -326,6 +367,7 @@ void Board::Time_Up_Click()
 
 void Board::Command4_Click()
 {
+    const Event e(*this);
     if (m_s.Time_Limit <= 59)
         return;
     m_s.Time_Limit = std::int16_t(m_s.Time_Limit - 30);

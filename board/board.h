@@ -2,18 +2,20 @@
 // the procedures and handlers of choosing, showing, judging and ending a game.
 // A board derives from Board, adds its own elements, and overrides the hooks
 // below (start button, Timer1 tick, open step 7, scores, Check_Bingo, All_Check, turn pass).
+// Every public event and every timer tick ends in changed(), once.
 #pragma once
 
 #include "board/element.h"
+#include "board/names.h"
 #include "board/engine_timer.h"
 #include "board/ports.h"
 
+#include <QObject>
 #include <QString>
 #include <QVector>
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <memory>
 
 struct Shared;
@@ -34,15 +36,11 @@ struct BoardPorts {
     TimerDriver *clock = nullptr;
 };
 
-class Board {
+class Board : public QObject {
+    Q_OBJECT
 public:
     Board(Shared &s, const BoardPorts &ports, int timer1Ms);
-    virtual ~Board() = default;
-    Board(const Board &) = delete;
-    Board &operator=(const Board &) = delete;
-
-    // Called after every timer tick, when element state may have changed.
-    std::function<void()> onChanged;
+    ~Board() override = default;
 
     // ---- fields ----
     std::int16_t Remain_Sec = 0;
@@ -62,7 +60,6 @@ public:
     Element Pic_Bingo, Pic_Score, Label5;
     double Label2Points = layout::Label2Style.points;  // Label2's font size
     QVector<ScriptDraw> Img_SRC_Script;  // captions drawn over the current picture
-    int pictureSerial = 0;                // grows each time Set_Img draws a picture
 
     EngineTimer Timer1, Timer2, Timer3, Timer4, Timer5;
 
@@ -78,12 +75,12 @@ public:
     virtual void All_Check() = 0;
 
     // ---- events ----
-    void GBox_MouseDown(int i, int button);
+    void GBox_MouseDown(int i, int mouseButton);
     // Right release: sets Edit_Game_No; true when the editor is to be shown.
-    bool GBox_MouseUp(int i, int button);
+    bool GBox_MouseUp(int i, int mouseButton);
     void Cover_Cubix_Click(int i);
-    virtual void Command5_Click() = 0;
-    virtual void Command1_Click();  // reveal
+    void Command5_Click();  // start
+    void Command1_Click();  // reveal
     void Time_Up_Click();
     void Command4_Click();
     void Pic_Bingo_Click();
@@ -92,7 +89,29 @@ public:
     // The eight lines in the order they are tested.
     static const std::array<std::array<int, 3>, 8> kLines;
 
+signals:
+    // Element state may have changed: after every event and timer tick.
+    void changed();
+    // Set_Img drew a new picture into Img_SRC (its captions start anew).
+    void pictureDrawn();
+
 protected:
+    // Marks a public event: the outermost one emits changed() when it returns.
+    class Event {
+    public:
+        explicit Event(Board &b) : m_b(b) { ++m_b.m_eventDepth; }
+        ~Event()
+        {
+            if (--m_b.m_eventDepth == 0)
+                emit m_b.changed();
+        }
+        Event(const Event &) = delete;
+        Event &operator=(const Event &) = delete;
+
+    private:
+        Board &m_b;
+    };
+
     Shared &m_s;
     BoardPorts m_ports;
     std::unique_ptr<RandomSource> m_ownRandom;  // when the ports bring none
@@ -106,6 +125,19 @@ protected:
     bool judge(bool right, const QString &mark, const QString &status);
     bool m_verdictGiven = false;
 
+    // Lines of three cells whose status is all status.
+    int linesOf(QLatin1String status) const;
+    // The bingo for lines completed lines, when more than rewarded: the panel
+    // closes, the bingo picture shows and rewarded becomes lines. True then:
+    // the caller adds its bonus.
+    bool rewardNewLines(int lines, std::int16_t &rewarded);
+    // The end of a game: the end cue, the clock stopped, the question panel
+    // closed and emptied, the final score shown, Play_State "end".
+    void endGame();
+
+    virtual void startGame() = 0;              // the start button
+    virtual void afterReveal() {}              // the reveal, after the picture is uncovered
+    virtual void showFinalScore() = 0;         // the end of a game, before Pic_Score shows
     virtual void resetScores() = 0;            // game box step 4
     virtual void openCellStep(int i) = 0;      // cell click step 7
     virtual void Timer1_Tick() = 0;
@@ -118,6 +150,7 @@ private:
     void Timer3_Tick();
     void Timer4_Tick();
     void Timer5_Tick();
-    void changed();
+
+    int m_eventDepth = 0;
 };
 

@@ -36,13 +36,8 @@ void OneTeamBoard::openCellStep(int i)
 void OneTeamBoard::Timer1_Tick()
 {
     if (Remain_Sec <= 0) {
-        playCue("end.wav");
-        Timer1.stop();
-        Pic_Quiz.Visible = false;
-        clearAnswerArea();  // an abandoned question's answer must not open the next one
-        Label6.Caption = Label1.Caption;
-        Pic_Score.Visible = true;
-        m_s.Play_State = QStringLiteral("end");
+        // Ends with the question open: its answer must not open the next one.
+        endGame();
         return;
     }
     playCue("timer.wav");
@@ -50,17 +45,23 @@ void OneTeamBoard::Timer1_Tick()
     setClockLabel(Remain_Sec);
 }
 
-void OneTeamBoard::Command5_Click()
+void OneTeamBoard::startGame()
 {
-    if (m_s.Play_State != QLatin1String("end"))
+    if (m_s.Play_State != play::End)
         return;
     playCue("start.wav");
-    m_s.Play_State = QStringLiteral("play");
+    m_s.Play_State = play::Play;
     Timer1.start();
+}
+
+void OneTeamBoard::showFinalScore()
+{
+    Label6.Caption = Label1.Caption;
 }
 
 void OneTeamBoard::Command3_Click()
 {
+    const Event e(*this);
     playCue("Click.wav");
     Text1.Caption = Cur_Answer;
 }
@@ -72,7 +73,8 @@ void OneTeamBoard::showScore()
 
 void OneTeamBoard::Label7_Click()
 {
-    if (!judge(true, QStringLiteral("Img_Win"), QStringLiteral("yes")))
+    const Event e(*this);
+    if (!judge(true, QStringLiteral("Img_Win"), cell::Won))
         return;
     addInt16(m_s.Score, 10);
     showScore();
@@ -80,33 +82,19 @@ void OneTeamBoard::Label7_Click()
 
 void OneTeamBoard::Label10_Click()
 {
-    judge(false, QStringLiteral("Img_Lose"), QStringLiteral("no"));
+    const Event e(*this);
+    judge(false, QStringLiteral("Img_Lose"), cell::NotWon);
 }
 
 void OneTeamBoard::Check_Bingo()
 {
-    int count = 0;
-    for (const auto &line : kLines) {
-        bool complete = true;
-        for (int c : line)
-            if (Cell_QA[c][3] == QLatin1String("no")) {
-                complete = false;
-                break;
-            }
-        count += complete;
-    }
-    if (m_s.Bingo_Count < count) {
-        Pic_Quiz.Visible = false;
-        Timer4.start();
-        Pic_Bingo.Visible = true;
-        playCue("bingo.wav");
-        addInt16(m_s.Score, 30);
-        showScore();
-        m_s.Bingo_Count = std::int16_t(count);
-        // The clock may have ended the game since the verdict: keep the final panel true.
-        if (m_s.Play_State == QLatin1String("end"))
-            Label6.Caption = Label1.Caption;
-    }
+    if (!rewardNewLines(linesOf(cell::Won), m_s.Bingo_Count))
+        return;
+    addInt16(m_s.Score, 30);
+    showScore();
+    // The clock may have ended the game since the verdict: keep the final panel true.
+    if (m_s.Play_State == play::End)
+        showFinalScore();
 }
 
 void OneTeamBoard::All_Check()
@@ -114,10 +102,5 @@ void OneTeamBoard::All_Check()
     for (const Element &icon : Cubix_Icon)
         if (!icon.Visible)
             return;
-    playCue("end.wav");
-    Timer1.stop();
-    Pic_Quiz.Visible = false;
-    Label6.Caption = Label1.Caption;
-    Pic_Score.Visible = true;
-    m_s.Play_State = QStringLiteral("end");
+    endGame();
 }

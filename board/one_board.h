@@ -15,12 +15,13 @@ public:
     void Check_Bingo() override;
     void All_Check() override;
 
-    void Command5_Click() override;  // start
     void Command3_Click();           // show the answer
     void Label7_Click();             // judge right
     void Label10_Click();            // judge wrong
 
 protected:
+    void startGame() override;
+    void showFinalScore() override;
     void resetScores() override;
     void openCellStep(int i) override;
     void Timer1_Tick() override;

@@ -54,7 +54,11 @@ BoardPorts BoardView::ports()
 void BoardView::attach(Board *board)
 {
     m_engine = board;
-    board->onChanged = [this] { sync(); };
+    connect(board, &Board::changed, this, &BoardView::sync);
+    connect(board, &Board::pictureDrawn, this, [this] {
+        Img_SRC->drawPicture(m_pictures.current());
+        m_drawnScript = 0;
+    });
 }
 
 void BoardView::createSharedElements()
@@ -66,31 +70,24 @@ void BoardView::createSharedElements()
         Cubix_Icon[i] = new PictureBox(Cubix[i]);
         Cubix_Icon[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
         Cover_Cubix[i] = new ClickArea(Cubix[i]);  // in front of the number and the mark
-        connect(Cover_Cubix[i], &ClickArea::clicked, this, [this, i] {
-            m_engine->Cover_Cubix_Click(i);
-            sync();
-        });
+        connect(Cover_Cubix[i], &ClickArea::clicked, this, [this, i] { m_engine->Cover_Cubix_Click(i); });
     }
     for (int i = 0; i < 10; ++i) {
         GBox[i] = new ClickArea(this);
-        connect(GBox[i], &ClickArea::pressed, this, [this, i](int button) {
-            m_engine->GBox_MouseDown(i, button);
-            sync();
-        });
+        connect(GBox[i], &ClickArea::pressed, this, [this, i](int button) { m_engine->GBox_MouseDown(i, button); });
         connect(GBox[i], &ClickArea::released, this, [this, i](int button) {
-            if (button != 2)
+            if (!m_engine->GBox_MouseUp(i, button))
                 return;
             QApplication::setOverrideCursor(Qt::WaitCursor);
-            if (m_engine->GBox_MouseUp(i, button))
-                emit editRequested(i);
+            emit editRequested(i);
             QApplication::restoreOverrideCursor();
         });
     }
     Command5 = new ClickArea(this);
     Command1 = new ClickArea(this);
     Command2 = new ClickArea(this);
-    connect(Command5, &ClickArea::clicked, this, [this] { m_engine->Command5_Click(); sync(); });
-    connect(Command1, &ClickArea::clicked, this, [this] { m_engine->Command1_Click(); sync(); });
+    connect(Command5, &ClickArea::clicked, this, [this] { m_engine->Command5_Click(); });
+    connect(Command1, &ClickArea::clicked, this, [this] { m_engine->Command1_Click(); });
     connect(Command2, &ClickArea::clicked, this, [] { QCoreApplication::quit(); });
 
     Label3 = new BoardLabel(this, layout::one::Label3Style);
@@ -98,8 +95,8 @@ void BoardView::createSharedElements()
     Command4 = new QPushButton(QStringLiteral("▼"), this);
     for (QPushButton *button : {Time_Up, Command4})
         button->setFocusPolicy(Qt::NoFocus);
-    connect(Time_Up, &QPushButton::clicked, this, [this] { m_engine->Time_Up_Click(); sync(); });
-    connect(Command4, &QPushButton::clicked, this, [this] { m_engine->Command4_Click(); sync(); });
+    connect(Time_Up, &QPushButton::clicked, this, [this] { m_engine->Time_Up_Click(); });
+    connect(Command4, &QPushButton::clicked, this, [this] { m_engine->Command4_Click(); });
 
     Pic_Quiz = new PictureBox(this, artPixmap(m_quizPanel));
     Pic_Quiz->setCursor(handCursor());
@@ -113,11 +110,11 @@ void BoardView::createSharedElements()
         verdict->setCursor(Qt::ArrowCursor);  // not the panel's hand
 
     Pic_Bingo = new PictureBox(this, artPixmap(Art::Bingo));
-    connect(Pic_Bingo, &PictureBox::clicked, this, [this] { m_engine->Pic_Bingo_Click(); sync(); });
+    connect(Pic_Bingo, &PictureBox::clicked, this, [this] { m_engine->Pic_Bingo_Click(); });
     Pic_Score = new PictureBox(this, artPixmap(Art::Score));
-    connect(Pic_Score, &PictureBox::clicked, this, [this] { m_engine->Pic_Score_Click(); sync(); });
+    connect(Pic_Score, &PictureBox::clicked, this, [this] { m_engine->Pic_Score_Click(); });
     Label5 = new ClickArea(Pic_Score);
-    connect(Label5, &ClickArea::clicked, this, [this] { m_engine->Pic_Score_Click(); sync(); });
+    connect(Label5, &ClickArea::clicked, this, [this] { m_engine->Pic_Score_Click(); });
 }
 
 void BoardView::finishStacking()
@@ -140,11 +137,6 @@ void BoardView::sync()
         return;
     Board &b = *m_engine;
     applyElement(Img_SRC, b.Img_SRC);
-    if (m_drawnPicture != b.pictureSerial) {
-        Img_SRC->drawPicture(m_pictures.current());
-        m_drawnPicture = b.pictureSerial;
-        m_drawnScript = 0;
-    }
     for (; m_drawnScript < b.Img_SRC_Script.size(); ++m_drawnScript)
         Img_SRC->drawScript(b.Img_SRC_Script[m_drawnScript]);
 
@@ -184,7 +176,6 @@ void BoardView::showEvent(QShowEvent *e)
         m_laidOut = true;
         m_engine->layoutStep();
     }
-    sync();
 }
 
 void BoardView::paintEvent(QPaintEvent *)

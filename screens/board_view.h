@@ -79,8 +79,7 @@ private:
     Art m_background;
     Art m_quizPanel;
     bool m_laidOut = false;
-    int m_drawnPicture = 0;
-    int m_drawnScript = 0;
+    int m_drawnScript = 0;  // captions of Img_SRC_Script already drawn
 };
 
 // A board window over its own engine B: makes the engine on the window's
@@ -100,7 +99,7 @@ protected:
         attach(&m_board);
         createSharedElements();
     }
-    ~BoardViewOf() override { m_board.onChanged = nullptr; }
+    ~BoardViewOf() override { QObject::disconnect(&m_board, nullptr, this, nullptr); }
 
     B m_board;
 };

@@ -13,12 +13,11 @@ FrmMain1::FrmMain1(Shared &s, std::unique_ptr<CuePlayer> cues, std::unique_ptr<R
     Label7 = new ClickArea(Pic_Quiz, false);
     Label10 = new ClickArea(Pic_Quiz, false);
     Label6 = new BoardLabel(Pic_Score, layout::one::Label6Style);
-    connect(Command3, &ClickArea::clicked, this, [this] { m_board.Command3_Click(); sync(); });
-    connect(Label7, &ClickArea::clicked, this, [this] { m_board.Label7_Click(); sync(); });
-    connect(Label10, &ClickArea::clicked, this, [this] { m_board.Label10_Click(); sync(); });
+    connect(Command3, &ClickArea::clicked, this, [this] { m_board.Command3_Click(); });
+    connect(Label7, &ClickArea::clicked, this, [this] { m_board.Label7_Click(); });
+    connect(Label10, &ClickArea::clicked, this, [this] { m_board.Label10_Click(); });
     finishStacking();
     m_board.Set_Init();
-    sync();
 }
 
 void FrmMain1::syncBoard()

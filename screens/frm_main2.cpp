@@ -87,10 +87,7 @@ FrmMain2::FrmMain2(Shared &s, std::unique_ptr<CuePlayer> cues, std::unique_ptr<R
     Image5 = heart(Pic_Sel, 1, false, true);
     for (int t = 0; t < 2; ++t) {
         Label_Sel_Team[t] = new ClickArea(Pic_Sel);
-        connect(Label_Sel_Team[t], &ClickArea::clicked, this, [this, t] {
-            m_board.Label_Sel_Team_Click(t);
-            sync();
-        });
+        connect(Label_Sel_Team[t], &ClickArea::clicked, this, [this, t] { m_board.Label_Sel_Team_Click(t); });
     }
 
     finishStacking();
@@ -99,15 +96,14 @@ FrmMain2::FrmMain2(Shared &s, std::unique_ptr<CuePlayer> cues, std::unique_ptr<R
     for (int i : {3, 2})
         Label_Team_Score[i]->raise();
     Pic_Sel->stackUnder(Pic_Bingo);
+    connect(&m_board, &TwoTeamBoard::answerBoxReady, this, [this] { m_focusWanted = true; });
     m_board.Set_Init();
-    sync();
 }
 
 void FrmMain2::submit()
 {
     m_board.Text1.Caption = Text1->text();
     m_board.Command3_Click();
-    sync();
 }
 
 void FrmMain2::syncBoard()
@@ -142,8 +138,8 @@ void FrmMain2::syncBoard()
     for (int t = 0; t < 2; ++t)
         applyElement(Label_Sel_Team[t], b.Label_Sel_Team[t]);
 
-    if (m_focusSerial != b.text1FocusSerial) {
-        m_focusSerial = b.text1FocusSerial;
+    if (m_focusWanted) {
+        m_focusWanted = false;
         if (b.Pic_Quiz.Visible)
             Text1->setFocus(Qt::OtherFocusReason);
     }

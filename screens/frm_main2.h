@@ -35,5 +35,5 @@ protected:
 private:
     void submit();
 
-    int m_focusSerial = 0;
+    bool m_focusWanted = false;  // the answer box takes the focus at the next sync
 };

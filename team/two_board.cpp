@@ -4,8 +4,6 @@
 #include "team/answer_check.h"
 
 namespace {
-const QString kPlay = QStringLiteral("play");
-const QString kEnd = QStringLiteral("end");
 constexpr double kHeartSize = 100;
 }  // namespace
 
@@ -71,12 +69,12 @@ void TwoTeamBoard::resetScores()
     }
 }
 
-void TwoTeamBoard::Command5_Click()
+void TwoTeamBoard::startGame()
 {
-    if (m_s.Play_State != kEnd)
+    if (m_s.Play_State != play::End)
         return;
     playCue("start.wav");
-    m_s.Play_State = kPlay;
+    m_s.Play_State = play::Play;
     Pic_Sel.Top = Img_SRC.Top + (Img_SRC.Height - Pic_Sel.Height) / 2;
     Pic_Sel.Left = Img_SRC.Left + (Img_SRC.Width - Pic_Sel.Width) / 2;
     Pic_Sel.Visible = true;
@@ -84,13 +82,14 @@ void TwoTeamBoard::Command5_Click()
 
 void TwoTeamBoard::Label_Sel_Team_Click(int i)
 {
+    const Event e(*this);
     if (i < 0 || i > 1 || !Pic_Sel.Visible)
         return;
     playCue("send.wav");
     Cur_Team = std::int16_t(i);
     Pic_Sel.Visible = false;
     // The turn marker runs only during play: a running Timer1 refuses game selection.
-    if (m_s.Play_State == kPlay)
+    if (m_s.Play_State == play::Play)
         Timer1.start();
 }
 
@@ -98,9 +97,9 @@ void TwoTeamBoard::Label_Sel_Team_Click(int i)
 
 void TwoTeamBoard::Timer1_Tick()
 {
-    if (m_s.Play_State != kPlay)
+    if (m_s.Play_State != play::Play)
         return;
-    const int cur = Cur_Team == 1 ? 1 : 0;
+    const int cur = teamIndex(Cur_Team);
     Element &heart = Img_Team[cur];
     Element &other = Img_Team[1 - cur];
     heart.Width = heart.Width > 99 ? 90 : 110;
@@ -118,11 +117,8 @@ void TwoTeamBoard::stopPulse()
     }
 }
 
-void TwoTeamBoard::Command1_Click()
+void TwoTeamBoard::afterReveal()
 {
-    if (m_s.Play_State != kEnd)
-        return;
-    Board::Command1_Click();
     stopPulse();
 }
 
@@ -135,21 +131,22 @@ void TwoTeamBoard::openCellStep(int)
 
 void TwoTeamBoard::slideEnded()
 {
-    ++text1FocusSerial;
+    emit answerBoxReady();
 }
 
 void TwoTeamBoard::Command3_Click()
 {
+    const Event e(*this);
     if (!Pic_Quiz.Visible)
         return;
     const AnswerVerdict verdict = judgeTypedAnswer(Cur_Answer, Text1.Caption);
     if (verdict == AnswerVerdict::Ignored)
         return;
     const bool right = verdict == AnswerVerdict::Right;
-    const int team = Cur_Team == 1 ? 1 : 0;
+    const int team = teamIndex(Cur_Team);
     // judge() refuses a second verdict until the panel has closed.
     if (!judge(right, right ? markStore(team) : QString(),
-               right ? QString::number(team) : QStringLiteral("no")))
+               right ? QString::number(team) : QString(cell::NotWon)))
         return;
     if (!right)
         return;
@@ -162,40 +159,30 @@ void TwoTeamBoard::Command3_Click()
 
 void TwoTeamBoard::Check_Bingo()
 {
-    Team_Lines[0] = 0;
-    Team_Lines[1] = 0;
-    for (const auto &line : kLines) {
-        int red = 0, green = 0;
-        for (int c : line) {
-            const QString &status = Cell_QA[c][3];
-            if (status == QLatin1String("no"))
-                break;
-            status == QLatin1String("1") ? ++green : ++red;
-        }
-        if (red == 3)
-            ++Team_Lines[0];
-        if (green == 3)
-            ++Team_Lines[1];
-    }
-    const int team = Cur_Team == 1 ? 1 : 0;
-    if (m_s.Team_Bingo_Count[team] < Team_Lines[team]) {
-        Pic_Quiz.Visible = false;
-        Timer4.start();
-        Pic_Bingo.Visible = true;
-        playCue("bingo.wav");
-        addInt16(Team_Score[team], 100);
-        showTeamScore(team);
-        m_s.Team_Bingo_Count[team] = Team_Lines[team];
-    }
+    Team_Lines[0] = std::int16_t(linesOf(cell::Team0));
+    Team_Lines[1] = std::int16_t(linesOf(cell::Team1));
+    const int team = teamIndex(Cur_Team);
+    if (!rewardNewLines(Team_Lines[team], m_s.Team_Bingo_Count[team]))
+        return;
+    addInt16(Team_Score[team], 100);
+    showTeamScore(team);
 }
 
 void TwoTeamBoard::afterCheckBingo()
 {
     // The heart of the team that just played stands whole at once.
-    Element &played = Img_Team[Cur_Team == 1 ? 1 : 0];
+    Element &played = Img_Team[teamIndex(Cur_Team)];
     played.Width = kHeartSize;
     played.Height = kHeartSize;
     Cur_Team = Cur_Team == 0 ? 1 : 0;
+}
+
+void TwoTeamBoard::showFinalScore()
+{
+    stopPulse();
+    Pic_Sel.Visible = false;  // a picker left unanswered has nothing to start any more
+    Label_Team_Score[3].Caption = Label_Team_Score[0].Caption;
+    Label_Team_Score[2].Caption = Label_Team_Score[1].Caption;
 }
 
 void TwoTeamBoard::All_Check()
@@ -212,12 +199,5 @@ void TwoTeamBoard::All_Check()
         clearAnswerArea();
         Check_Bingo();
     }
-    playCue("end.wav");
-    stopPulse();
-    Pic_Quiz.Visible = false;
-    Pic_Sel.Visible = false;  // a picker left unanswered has nothing to start any more
-    Label_Team_Score[3].Caption = Label_Team_Score[0].Caption;
-    Label_Team_Score[2].Caption = Label_Team_Score[1].Caption;
-    Pic_Score.Visible = true;
-    m_s.Play_State = kEnd;
+    endGame();
 }

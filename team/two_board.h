@@ -9,6 +9,7 @@
 #include <cstdint>
 
 class TwoTeamBoard : public Board {
+    Q_OBJECT
 public:
     TwoTeamBoard(Shared &s, const BoardPorts &ports);
 
@@ -27,8 +28,6 @@ public:
     Element Label7, Label10;                 // empty, no event
     Element Pic_Sel, Label14, Image4, Image5, Shape3, Shape4;
     std::array<Element, 2> Label_Sel_Team;
-    // Grows each time the slide ends: the screen then puts the focus on Text1.
-    int text1FocusSerial = 0;
 
     // Picture store names used in Element::Picture.
     static QString markStore(int team);  // "Img_Win(0)", "Img_Win(1)"
@@ -36,14 +35,19 @@ public:
     void Check_Bingo() override;
     void All_Check() override;
 
-    void Command5_Click() override;  // start: show the picker
-    void Command1_Click() override;  // reveal
     void Label_Sel_Team_Click(int i);
     // Submit (Command3 or Enter in Text1): judges the text in Text1.Caption,
     // which the screen keeps equal to the answer box.
     void Command3_Click();
 
+signals:
+    // The question has slid in: the answer box is to take the focus.
+    void answerBoxReady();
+
 protected:
+    void startGame() override;  // shows the picker
+    void afterReveal() override;
+    void showFinalScore() override;
     void resetScores() override;
     void openCellStep(int i) override;
     void Timer1_Tick() override;
