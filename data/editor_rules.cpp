@@ -1,6 +1,7 @@
 #include "data/editor_rules.h"
 
 #include "assets/gen/shared/example_table.h"
+#include "core/shared_state.h"
 #include "data/cp949.h"
 #include "data/quiz_line.h"
 
@@ -137,4 +138,20 @@ const QStringList &exampleTitles()
         return t;
     }();
     return titles;
+}
+
+void applyGameEdit(Shared &s, int game, const GameEdit &edit, const QString &storedName)
+{
+    if (game < 0 || game > 9)
+        return;
+    const QString kept = lineField(s.Picture_Table[game], 1).value_or(QString());
+    // A caption filled from the file bypassed the box's input rules: a lone CR
+    // read from it shows as a line break, which must not reach the file.
+    const QString caption = cleanBoxText(edit.caption, BoxKind::Caption);
+    s.Picture_Table[game] = (storedName.isEmpty() ? kept : storedName) + QLatin1Char(';') + caption;
+    for (int i = 0; i < 9; ++i) {
+        const QString line = composeQuizLine(edit.questions[i], edit.answers[i]);
+        if (!line.isEmpty())
+            s.Quiz_Table[game][i] = line;
+    }
 }

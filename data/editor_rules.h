@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
+
 enum class BoxKind {
     Question,  // several lines; a line break is stored as "<br>"
     Answer,    // one line
@@ -38,6 +40,21 @@ QString questionField(const QString &boxText);
 // A quiz line from two boxes, or empty when the question (without its line
 // breaks) or the answer is blank: then the old line stays.
 QString composeQuizLine(const QString &question, const QString &answer);
+
+struct Shared;
+
+// What the editor holds for one game when the host saves it.
+struct GameEdit {
+    QString caption;             // as the caption box shows it
+    std::array<QString, 9> questions;  // as the question boxes show them
+    std::array<QString, 9> answers;
+};
+
+// The save rules, applied to the tables: the picture line becomes
+// storedName + ";" + the cleaned caption, or keeps its old file name when
+// storedName is empty (the picture could not be stored); each quiz line is
+// replaced unless its question or answer is blank.
+void applyGameEdit(Shared &s, int game, const GameEdit &edit, const QString &storedName);
 
 // A question field of a quiz line as a box shows it: "<br>" becomes a line break.
 QString questionBoxText(const QString &field);

@@ -272,19 +272,14 @@ void FrmInput::save()
     }
     const QString name = storedPictureName(m_game, m_imgExt);
     const bool stored = storePictureAsBitmap(m_image1, m_s.App_Dir + kPictureFolder + name);
-    // A picture that could not be stored keeps the old name, which still
-    // names a file that exists (or never did).
-    const QString kept = lineField(m_s.Picture_Table[m_game], 1).value_or(QString());
-    // What the box was filled with bypassed its input rules: a lone CR read
-    // from the file shows as a line break, which must not reach the file.
-    const QString caption = cleanBoxText(m_text1->toPlainText(), BoxKind::Caption);
-    m_s.Picture_Table[m_game] = (stored ? name : kept) + QLatin1Char(';') + caption;
-    savePictureFile(m_s);
+    GameEdit edit;
+    edit.caption = m_text1->toPlainText();
     for (int i = 0; i < 9; ++i) {
-        const QString line = composeQuizLine(m_qa1[i]->toPlainText(), m_answer[i]->text());
-        if (!line.isEmpty())
-            m_s.Quiz_Table[m_game][i] = line;
+        edit.questions[i] = m_qa1[i]->toPlainText();
+        edit.answers[i] = m_answer[i]->text();
     }
+    applyGameEdit(m_s, m_game, edit, stored ? name : QString());
+    savePictureFile(m_s);
     saveQuizFile(m_s);
     m_s.Edit_Game_No = std::int16_t(m_game);
     m_left = true;

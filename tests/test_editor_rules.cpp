@@ -1,5 +1,6 @@
 // The editor's text rules: what a box lets in, how boxes become quiz lines,
 // and the name under which a picture is stored.
+#include "core/shared_state.h"
 #include "data/editor_rules.h"
 
 #include <QtTest>
@@ -18,6 +19,8 @@ private slots:
     void composeQuizLine_data();
     void composeQuizLine();
     void questionBoxShowsBreaks();
+    void applyGameEdit_data();
+    void applyGameEdit();
     void titles();
 };
 
@@ -138,6 +141,63 @@ void TestEditorRules::questionBoxShowsBreaks()
 {
     QCOMPARE(questionBoxText(QStringLiteral("a<br><br>b")), QStringLiteral("a\n\nb"));
     QCOMPARE(questionBoxText(QStringLiteral("a<BR>b")), QStringLiteral("a<BR>b"));
+}
+
+// A save of game 2 over tables where every line is known: what the tables
+// hold afterwards, for the picture line and for quiz lines 0 and 1.
+void TestEditorRules::applyGameEdit_data()
+{
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("question0");
+    QTest::addColumn<QString>("answer0");
+    QTest::addColumn<QString>("storedName");
+    QTest::addColumn<QString>("pictureLine");
+    QTest::addColumn<QString>("quizLine0");
+    QTest::newRow("stored picture takes its new name")
+        << QStringLiteral("새 그림") << QStringLiteral("질문") << QStringLiteral("답")
+        << QStringLiteral("3.jpg") << QStringLiteral("3.jpg;새 그림") << QStringLiteral("질문;답");
+    QTest::newRow("picture not stored keeps the old name, caption changes")
+        << QStringLiteral("새 그림") << QStringLiteral("질문") << QStringLiteral("답") << QString()
+        << QStringLiteral("old.gif;새 그림") << QStringLiteral("질문;답");
+    QTest::newRow("blank question keeps the old line")
+        << QStringLiteral("c") << QStringLiteral(" \n ") << QStringLiteral("답") << QString()
+        << QStringLiteral("old.gif;c") << QStringLiteral("옛 질문;옛 답");
+    QTest::newRow("blank answer keeps the old line")
+        << QStringLiteral("c") << QStringLiteral("질문") << QString() << QString()
+        << QStringLiteral("old.gif;c") << QStringLiteral("옛 질문;옛 답");
+    QTest::newRow("question breaks stored as <br>")
+        << QStringLiteral("c") << QStringLiteral("가\n나") << QStringLiteral("답") << QString()
+        << QStringLiteral("old.gif;c") << QStringLiteral("가<br>나;답");
+    QTest::newRow("lone CR in the caption would shift later games")
+        << QStringLiteral("가\r나;다") << QStringLiteral("질문") << QStringLiteral("답") << QString()
+        << QStringLiteral("old.gif;가 나；다") << QStringLiteral("질문;답");
+}
+
+void TestEditorRules::applyGameEdit()
+{
+    QFETCH(QString, caption);
+    QFETCH(QString, question0);
+    QFETCH(QString, answer0);
+    QFETCH(QString, storedName);
+    QFETCH(QString, pictureLine);
+    QFETCH(QString, quizLine0);
+    Shared s;
+    for (int g = 0; g < 10; ++g) {
+        s.Picture_Table[g] = QStringLiteral("old.gif;옛 설명");
+        for (int q = 0; q < 9; ++q)
+            s.Quiz_Table[g][q] = QStringLiteral("옛 질문;옛 답");
+    }
+    GameEdit edit;
+    edit.caption = caption;
+    edit.questions[0] = question0;
+    edit.answers[0] = answer0;
+    ::applyGameEdit(s, 2, edit, storedName);
+    QCOMPARE(s.Picture_Table[2], pictureLine);
+    QCOMPARE(s.Quiz_Table[2][0], quizLine0);
+    QCOMPARE(s.Quiz_Table[2][1], QStringLiteral("옛 질문;옛 답"));  // blank boxes
+    for (int g : {1, 3})
+        QCOMPARE(s.Picture_Table[g], QStringLiteral("old.gif;옛 설명"));
+    QCOMPARE(s.Quiz_Table[3][0], QStringLiteral("옛 질문;옛 답"));
 }
 
 void TestEditorRules::titles()
