@@ -14,8 +14,6 @@ MultiLineBox::MultiLineBox(BoxKind kind, QWidget *parent)
 
 void MultiLineBox::keyPressEvent(QKeyEvent *e)
 {
-    if (m_entry->keyPress(e))
-        return;
     const bool isEnter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
     if (isEnter && m_kind != BoxKind::Question) {
         insertPlainText(QStringLiteral(" "));
@@ -37,7 +35,6 @@ void MultiLineBox::keyPressEvent(QKeyEvent *e)
 
 void MultiLineBox::inputMethodEvent(QInputMethodEvent *e)
 {
-    m_entry->inputMethod();
     const QString commit = e->commitString();
     const QString clean = cleanBoxText(commit, m_kind);
     if (clean == commit) {
@@ -48,24 +45,6 @@ void MultiLineBox::inputMethodEvent(QInputMethodEvent *e)
     cleaned.setCommitString(clean, e->replacementStart(), e->replacementLength());
     QPlainTextEdit::inputMethodEvent(&cleaned);
     e->setAccepted(cleaned.isAccepted());
-}
-
-void MultiLineBox::focusInEvent(QFocusEvent *e)
-{
-    m_entry->focusIn();
-    QPlainTextEdit::focusInEvent(e);
-}
-
-void MultiLineBox::focusOutEvent(QFocusEvent *e)
-{
-    m_entry->focusOut();
-    QPlainTextEdit::focusOutEvent(e);
-}
-
-void MultiLineBox::mousePressEvent(QMouseEvent *e)
-{
-    m_entry->mousePress();
-    QPlainTextEdit::mousePressEvent(e);
 }
 
 void MultiLineBox::insertFromMimeData(const QMimeData *source)

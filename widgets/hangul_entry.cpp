@@ -1,5 +1,6 @@
 #include "widgets/hangul_entry.h"
 
+#include <QAbstractScrollArea>
 #include <QCoreApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -38,7 +39,36 @@ bool isToggleKey(const QKeyEvent *e)
 
 }  // namespace
 
-HangulEntry::HangulEntry(QWidget *box) : QObject(box), m_box(box) {}
+HangulEntry::HangulEntry(QWidget *box) : QObject(box), m_box(box)
+{
+    box->installEventFilter(this);
+    // A text area's mouse presses reach its viewport, not the area itself.
+    if (auto *area = qobject_cast<QAbstractScrollArea *>(box))
+        area->viewport()->installEventFilter(this);
+}
+
+bool HangulEntry::eventFilter(QObject *, QEvent *e)
+{
+    switch (e->type()) {
+    case QEvent::KeyPress:
+        return keyPress(static_cast<QKeyEvent *>(e));
+    case QEvent::InputMethod:
+        // A system input method's text goes after the syllable composed here.
+        if (!m_ownEdit)
+            commitComposition();
+        break;
+    case QEvent::FocusIn:
+        focusIn();
+        break;
+    case QEvent::FocusOut:
+    case QEvent::MouseButtonPress:
+        commitComposition();
+        break;
+    default:
+        break;
+    }
+    return false;
+}
 
 void HangulEntry::setHangulMode(bool hangul)
 {
@@ -111,12 +141,6 @@ bool HangulEntry::keyPress(QKeyEvent *e)
     // the finished text.
     commitComposition();
     return false;
-}
-
-void HangulEntry::inputMethod()
-{
-    if (!m_ownEdit)
-        commitComposition();
 }
 
 void HangulEntry::focusIn()

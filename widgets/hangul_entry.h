@@ -1,8 +1,9 @@
 // Hangul typed from Latin keys in the two-set layout, inside a text box and
 // without any system input method. One HangulEntry serves one box (a QLineEdit
-// or a QPlainTextEdit): the box calls it first from its key, input-method,
-// focus and mouse handlers. The syllable being composed reaches the box as an
-// input-method event: shown as preedit, not in the box's text until finished.
+// or a QPlainTextEdit) as its event filter: it sees the box's key,
+// input-method, focus and mouse events before the box does. The syllable being
+// composed reaches the box as an input-method event: shown as preedit, not in
+// the box's text until finished.
 #pragma once
 
 #include "team/hangul_composer.h"
@@ -15,7 +16,8 @@ class QWidget;
 class HangulEntry : public QObject {
     Q_OBJECT
 public:
-    // box receives the composed text and owns this object.
+    // box receives the composed text and owns this object; the entry filters
+    // the box's events (and its viewport's mouse presses) from now on.
     explicit HangulEntry(QWidget *box);
 
     // Hangul entry (true) or Latin letters. focusIn() sets Hangul.
@@ -29,24 +31,21 @@ public:
     // Drops the syllable being composed without touching the box's text.
     void discardComposition();
 
-    // The box's handlers call these before their own work.
-    // True: the key was used here and the box must not handle it. False: the
-    // box handles the key itself; the syllable is already finished if it must be.
-    bool keyPress(QKeyEvent *e);
-    // Before the box applies an input-method event: a system input method's
-    // text goes after the syllable composed here.
-    void inputMethod();
-    void focusIn();
-    void focusOut() { commitComposition(); }
-    void mousePress() { commitComposition(); }
     // The box's text changed. Changed from outside (setText, clear) while a
     // syllable is composed, that syllable belongs to the old text: dropped.
     void textChanged();
+
+    bool eventFilter(QObject *watched, QEvent *e) override;
 
 signals:
     void hangulModeChanged(bool hangul);
 
 private:
+    // True: the key was used here and the box must not handle it. False: the
+    // box handles the key itself; the syllable is already finished if it must be.
+    bool keyPress(QKeyEvent *e);
+    void focusIn();
+
     // Puts commit into the box's text and shows the syllable being composed.
     void showComposition(const QString &commit);
 

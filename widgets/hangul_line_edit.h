@@ -30,13 +30,6 @@ public:
 signals:
     void hangulModeChanged(bool hangul);
 
-protected:
-    void keyPressEvent(QKeyEvent *e) override;
-    void inputMethodEvent(QInputMethodEvent *e) override;
-    void focusInEvent(QFocusEvent *e) override;
-    void focusOutEvent(QFocusEvent *e) override;
-    void mousePressEvent(QMouseEvent *e) override;
-
 private:
     HangulEntry *m_entry;
 };
