@@ -71,11 +71,8 @@ inline constexpr Rect Label2{456, 568, 133, 37};  // in Img_SRC; measures the ca
 inline constexpr TextStyle Label2Style{kDisplayFace, 27.75, false, 0x000000, Align::Left};
 inline constexpr Rect Image1{590, 508, 145, 79};  // in Img_SRC
 inline constexpr Rect Label4{828, -18, 185, 63};
-inline constexpr TextStyle Label4Style{kDisplayFace, 48, false, kScoreBrown, Align::Centre};
 
 // Cells: design places; Set_Cubix lays the real grid over Img_SRC.
-inline constexpr int kCubixWidth = 241;
-inline constexpr int kCubixHeight = 192;
 inline constexpr Rect Cubix[9] = {
     {34, 38, 241, 192},  {282, 32, 241, 192},  {524, 38, 241, 192},
     {30, 234, 241, 192}, {290, 228, 241, 192}, {528, 228, 241, 192},
@@ -124,8 +121,7 @@ inline constexpr TextStyle Label1Style{kDisplayFace, 36, false, kScoreBrown, Ali
 inline constexpr Rect Img_Win{40, 702, 100, 100};
 inline constexpr Rect Img_Lose{204, 696, 100, 100};
 
-inline constexpr int kPicQuizWidth = 641, kPicQuizHeight = 521;  // picture 640 x 520
-inline constexpr Rect Pic_Quiz{62, 78, 641, 521};
+inline constexpr Rect Pic_Quiz{62, 78, 641, 521};  // picture 640 x 520
 inline constexpr Rect Label8{48, 78, 543, 239};
 inline constexpr Rect Text1{32, 372, 429, 51};     // answer label
 inline constexpr Rect Command3{468, 360, 139, 71};  // "정답"
@@ -160,8 +156,7 @@ inline constexpr TextStyle TeamScoreStyle[2] = {
     {kDisplayFace, 48, false, kTeamRed, Align::Centre},
     {kDisplayFace, 48, false, kTeamGreen, Align::Centre}};
 
-inline constexpr int kPicQuizWidth = 641, kPicQuizHeight = 483;  // picture 640 x 480
-inline constexpr Rect Pic_Quiz{108, 78, 641, 483};
+inline constexpr Rect Pic_Quiz{108, 78, 641, 483};  // picture 640 x 480
 inline constexpr Rect Label8{46, 72, 543, 239};
 inline constexpr Rect Label1{142, 342, 425, 21};  // "아래에 정답을 입력하세요"
 inline constexpr TextStyle Label1Style{kPlainFace, 12, false, kHintBrown, Align::Left};

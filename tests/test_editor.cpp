@@ -494,7 +494,6 @@ void TestEditor::browseDialogOffersOneFileType()
 {
     QStringList filters;
     bool readOnly = false;
-    QString folder = QStringLiteral("unset");
     QTimer::singleShot(0, [&] {
         for (QWidget *top : QApplication::topLevelWidgets())
             if (auto *dlg = qobject_cast<QFileDialog *>(top); dlg && dlg->isVisible()) {
