@@ -3,6 +3,7 @@
 #include "board_window.h"
 #include "datafiles.h"
 #include "editor.h"
+#include "qt_translations.h"
 #include "shared_state.h"
 #include "splash.h"
 #include "startup.h"
@@ -16,6 +17,7 @@ int main(int, char **argv)
     int qtArgc = 1;
     char *qtArgv[] = {argv[0], nullptr};
     QApplication app(qtArgc, qtArgv);
+    installQtTranslations();
 
     Shared &s = shared();
     auto *splash = new frmSplash;
