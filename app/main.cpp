@@ -6,6 +6,7 @@
 #include "screens/board_window.h"
 #include "screens/splash.h"
 #include "widgets/fonts.h"
+#include "widgets/qt_translations.h"
 #include "widgets/window_util.h"
 
 #include <QApplication>
@@ -16,6 +17,7 @@ int main(int, char **argv)
     int qtArgc = 1;
     char *qtArgv[] = {argv[0], nullptr};
     QApplication app(qtArgc, qtArgv);
+    installQtTranslations();
 
     Shared &s = shared();
     auto *splash = new frmSplash;

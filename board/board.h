@@ -6,8 +6,8 @@
 #pragma once
 
 #include "board/element.h"
-#include "board/names.h"
 #include "board/engine_timer.h"
+#include "board/names.h"
 #include "board/ports.h"
 
 #include <QObject>

@@ -3,6 +3,8 @@
 //   domisol_assetgen examples EXAMPLEDIR  OUTDIR  the 35 example pictures NN.jpg|bmp
 //   domisol_assetgen games    GAMEDIR     IMGDIR  game pictures N.jpg, never over a
 //                                                 picture of the teacher's
+//   domisol_assetgen icons    SVGFILE     OUTDIR  the desktop icon at the hicolor
+//                                                 sizes, OUTDIR/NxN/apps/domisol.png
 // A missing example or game drawing gives a placeholder carrying its title.
 #include "assets/gen/file_formats.h"
 #include "assets/gen/hand_cursor.h"
@@ -60,11 +62,6 @@ void saveBmp24(const QImage &img, const QString &path)
     check(ok, path);
 }
 
-void savePng(const QImage &img, const QString &path)
-{
-    check(img.save(path, "PNG"), path);
-}
-
 // Drawings may leave parts transparent: they are stored laid on white.
 QImage onWhite(const QImage &drawing)
 {
@@ -94,7 +91,16 @@ void makeArt(const QString &out)
     const QString flake = sourcePath(QStringLiteral("snowflake.svg"));
     check(writeIcon16({renderSvgFile(flake, 32, 32), renderSvgFile(flake, 16, 16)}, out + "/icon.ico"),
           "icon.ico");
-    savePng(renderSvgFile(flake, 128, 128), out + "/domisol.png");
+}
+
+void makeIcons(const QString &svg, const QString &out)
+{
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const QString dir = QStringLiteral("%1/%2x%2/apps").arg(out).arg(size);
+        QDir().mkpath(dir);
+        const QImage icon = renderSvgFile(svg, size, size);
+        check(!icon.isNull() && icon.save(dir + "/domisol.png", "PNG"), dir + "/domisol.png");
+    }
 }
 
 void makeExamples(const QString &src, const QString &out)
@@ -149,7 +155,7 @@ int main(int argc, char **argv)
 {
     QGuiApplication app(argc, argv);
     if (argc != 4) {
-        std::fprintf(stderr, "usage: %s art|examples|games SRCDIR OUTDIR\n", argv[0]);
+        std::fprintf(stderr, "usage: %s art|examples|games|icons SRC OUTDIR\n", argv[0]);
         return 2;
     }
     const QString mode = QString::fromLocal8Bit(argv[1]);
@@ -162,6 +168,8 @@ int main(int argc, char **argv)
         makeExamples(src, out);
     } else if (mode == QLatin1String("games")) {
         makeGames(src, out);
+    } else if (mode == QLatin1String("icons")) {
+        makeIcons(src, out);
     } else {
         return 2;
     }
