@@ -17,6 +17,8 @@ int main(int, char **argv)
     int qtArgc = 1;
     char *qtArgv[] = {argv[0], nullptr};
     QApplication app(qtArgc, qtArgv);
+    // The user's data folder is ~/.local/share/domisol.
+    QCoreApplication::setApplicationName(QStringLiteral("domisol"));
     installQtTranslations();
 
     Shared &s = shared();
