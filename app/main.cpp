@@ -1,5 +1,6 @@
 // 도미솔게임: start-up. The program takes no arguments and reads no settings.
 #include "core/shared_state.h"
+#include "core/paths.h"
 #include "data/datafiles.h"
 #include "editor/editor.h"
 #include "screens/board_view.h"
@@ -22,12 +23,15 @@ int main(int, char **argv)
     installQtTranslations();
 
     Shared &s = shared();
+    s.App_Dir = folderWithSeparator(QCoreApplication::applicationDirPath());
     auto *splash = new frmSplash;
-    Register_Fonts(s, QCoreApplication::applicationDirPath());
     Load_Quiz(s);
     Clear_Used_Flag(s);
+    // The start screen needs neither face: the two font files are read once it is up.
+    QObject::connect(splash, &frmSplash::painted, splash, [&s] { registerFontsOnce(s); }, Qt::QueuedConnection);
 
     QObject::connect(splash, &frmSplash::boardChosen, splash, [splash, &s](int kind) {
+        registerFontsOnce(s);
         if (kind == 1)
             s.Board_Kind = 1;
         QWidget *board = createBoardWindow(s, kind);

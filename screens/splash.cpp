@@ -27,4 +27,8 @@ void frmSplash::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.drawPixmap(0, 0, artPixmap(Art::Splash));
+    if (!m_painted) {
+        m_painted = true;
+        emit painted();
+    }
 }

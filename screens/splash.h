@@ -16,6 +16,8 @@ public:
 signals:
     // boardKind 1: the one-team board; 0: the two-team board.
     void boardChosen(int boardKind);
+    // The first paint is done: the screen is up.
+    void painted();
 
 protected:
     void paintEvent(QPaintEvent *) override;
@@ -23,4 +25,5 @@ protected:
 private:
     ClickArea *m_command1;
     ClickArea *m_command2;
+    bool m_painted = false;
 };
