@@ -293,10 +293,16 @@ void TestFrmMain1::cuesFromBadFilesAreSilent()
     bad.write("RIFF but not really a wave file");
     bad.close();
     QtCuePlayer player(dir.path() + '/');
+    int ticks = 0;
+    QTimer loop;
+    QObject::connect(&loop, &QTimer::timeout, [&ticks] { ++ticks; });
+    loop.start(5);
     for (const char *name : {"box.wav", "bome.wav", "bome.wav", "end.wav"})
         player.Play_Cue(QString::fromLatin1(name));
-    QCoreApplication::processEvents();
+    QTRY_VERIFY(ticks >= 3);  // the event loop goes on while the cues fail
     player.Play_Cue(QStringLiteral("right.wav"));
+    const int before = ticks;
+    QTRY_VERIFY(ticks >= before + 3);
 }
 
 void TestFrmMain1::revealPaintsAnOutlinedCaption()

@@ -235,19 +235,10 @@ void TestTwoBoard::comparison_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("verdict");  // right, wrong, none
     const QString noah = QStringLiteral("노아의 방주");
-    QTest::newRow("exact") << noah << noah << "right";
-    QTest::newRow("spaces inside removed") << noah << "노아의방주" << "right";
-    QTest::newRow("extra spaces inside") << noah << "노아 의  방주" << "right";
-    QTest::newRow("spaces around") << noah << "  노아의 방주 " << "right";
-    QTest::newRow("stored with spaces around") << "  모세 " << "모세" << "right";
-    QTest::newRow("case differs") << "moses" << "Moses" << "wrong";
-    QTest::newRow("full-width space is text") << noah << "노아의\u3000방주" << "wrong";
-    QTest::newRow("tab is text") << noah << "노아의\t방주" << "wrong";
-    QTest::newRow("punctuation differs") << noah << "노아의 방주!" << "wrong";
-    QTest::newRow("decomposed jamo differ") << "한" << "\u1112\u1161\u11AB" << "wrong";
-    QTest::newRow("empty stored answer is never right") << "" << "노아" << "wrong";
-    QTest::newRow("empty box") << noah << "" << "none";
-    QTest::newRow("only spaces") << noah << "    " << "none";
+    // The comparison itself is tested in test_answer_check: here each verdict once.
+    QTest::newRow("right") << noah << "노아의방주" << "right";
+    QTest::newRow("wrong") << noah << "노아의 방주!" << "wrong";
+    QTest::newRow("ignored") << noah << "    " << "none";
 }
 
 void TestTwoBoard::comparison()
