@@ -144,12 +144,13 @@ bool OneTeamBoard::boardKey(HostKey key, int tile)
 
 bool OneTeamBoard::presenterNext()
 {
-    if (m_s.Play_State == play::End) {
-        Command5_Click();
-        return true;
-    }
+    // Pictures first: the final score stays until the host moves on.
     if (Pic_Bingo.Visible) {
         Pic_Bingo_Click();
+        return true;
+    }
+    if (m_s.Play_State == play::End) {
+        Pic_Score.Visible ? Pic_Score_Click() : Command5_Click();
         return true;
     }
     if (Pic_Quiz.Visible) {

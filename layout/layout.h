@@ -110,7 +110,7 @@ inline constexpr Rect Label_Mute{880, 6, 130, 28};          // "소리 꺼짐"
 inline constexpr TextStyle SignStyle{kDisplayFace, 14, false, 0x404040, Align::Centre};
 inline constexpr Rect Pic_Help{112, 40, 800, 600};          // the key table (F1)
 inline constexpr Rect Label_Help{30, 20, 740, 560};         // in Pic_Help
-inline constexpr TextStyle HelpStyle{kDisplayFace, 15, false, 0x000000, Align::Left};
+inline constexpr TextStyle HelpStyle{kDisplayFace, 19, false, 0x000000, Align::Left};
 inline constexpr Rect Pic_Ask{212, 244, 600, 230};          // a question to the host
 inline constexpr Rect Label_Ask{20, 18, 560, 120};          // in Pic_Ask
 inline constexpr TextStyle AskStyle{kDisplayFace, 20, false, kBlue, Align::Centre};
@@ -195,8 +195,8 @@ inline constexpr Rect Shape4{242, 76, 217, 105};
 inline constexpr Rect Label_Mode{443, 390, 26, 34};       // "한" or "A", in Pic_Quiz
 inline constexpr TextStyle ModeStyle{kDisplayFace, 15, true, kBlue, Align::Centre};
 inline constexpr Rect Label_Overrule{606, 450, 28, 26};    // the host's "right anyway", in Pic_Quiz
-inline constexpr Rect Label_Winner{8, 34, 280, 66};        // in Pic_Score, above "점수는"
-inline constexpr TextStyle WinnerStyle{kDisplayFace, 24, false, kBlue, Align::Centre};
+inline constexpr Rect Label_Winner{8, 28, 300, 76};        // in Pic_Score, above "점수는"
+inline constexpr TextStyle WinnerStyle{kDisplayFace, 28, false, kBlue, Align::Centre};
 inline constexpr int kTimer1Ms = 500;  // turn-marker pulse
 }  // namespace two
 
