@@ -108,8 +108,8 @@ inline constexpr Rect Label_Pause{222, 284, 367, 100};      // "일시정지" ov
 inline constexpr TextStyle PauseStyle{kDisplayFace, 48, false, 0xC00000, Align::Centre};
 inline constexpr Rect Label_Mute{880, 6, 130, 28};          // "소리 꺼짐"
 inline constexpr TextStyle SignStyle{kDisplayFace, 14, false, 0x404040, Align::Centre};
-inline constexpr Rect Pic_Help{112, 40, 800, 600};          // the key table (F1)
-inline constexpr Rect Label_Help{30, 20, 740, 560};         // in Pic_Help
+inline constexpr Rect Pic_Help{112, 100, 800, 420};         // the key table (F1)
+inline constexpr Rect Label_Help{30, 20, 740, 380};         // in Pic_Help
 inline constexpr TextStyle HelpStyle{kDisplayFace, 19, false, 0x000000, Align::Left};
 inline constexpr Rect Pic_Ask{212, 244, 600, 230};          // a question to the host
 inline constexpr Rect Label_Ask{20, 18, 560, 120};          // in Pic_Ask
