@@ -243,9 +243,6 @@ void walkBoard()
             a = draw();
         Walk<B> walk(seed);
         for (std::size_t k = 0; k < actions.size(); ++k) {
-            if (qEnvironmentVariableIsSet("WALK_TRACE") && seed == qEnvironmentVariableIntValue("WALK_TRACE"))
-                qDebug() << k << actions[k] % 16 << (actions[k] >> 8) % 30 << walk.s.Score << walk.s.Play_State
-                         << walk.board->Pic_Quiz.Visible << walk.board->undoDepth() << walk.s.Game_No;
             walk.act(actions[k]);
             const QString fault = walk.scoreFault();
             QVERIFY2(fault.isEmpty(), qPrintable(QStringLiteral("walk %1 step %2: %3").arg(seed).arg(k).arg(fault)));
