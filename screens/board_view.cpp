@@ -3,14 +3,17 @@
 #include "board/random_source.h"
 #include "core/shared_state.h"
 #include "widgets/artwork.h"
+#include "widgets/board_font.h"
 #include "widgets/board_widgets.h"
 #include "widgets/click_area.h"
 #include "widgets/cue_player.h"
+#include "widgets/host_keys.h"
 #include "widgets/layout_qt.h"
 #include "widgets/window_util.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QPainter>
 
 #include <map>
@@ -42,6 +45,7 @@ BoardView::BoardView(Shared &s, std::unique_ptr<CuePlayer> cues, std::unique_ptr
 {
     setFixedSize(layout::kClientWidth, layout::kClientHeight);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);  // keys between questions come here
 }
 
 BoardView::~BoardView() = default;
@@ -55,6 +59,10 @@ void BoardView::attach(Board *board)
 {
     m_engine = board;
     connect(board, &Board::changed, this, &BoardView::sync);
+    connect(board, &Board::quitConfirmed, this, [this] {
+        m_quitting = true;
+        QCoreApplication::quit();
+    });
     connect(board, &Board::pictureDrawn, this, [this] {
         Img_SRC->drawPicture(m_pictures.current());
         m_drawnScript = 0;
@@ -88,7 +96,7 @@ void BoardView::createSharedElements()
     Command2 = new ClickArea(this);
     connect(Command5, &ClickArea::clicked, this, [this] { m_engine->Command5_Click(); });
     connect(Command1, &ClickArea::clicked, this, [this] { m_engine->Command1_Click(); });
-    connect(Command2, &ClickArea::clicked, this, [] { QCoreApplication::quit(); });
+    connect(Command2, &ClickArea::clicked, this, [this] { m_engine->Command2_Click(quitReasons()); });
 
     Label3 = new BoardLabel(this, layout::one::Label3Style);
     Time_Up = new QPushButton(QStringLiteral("▲"), this);
@@ -115,6 +123,23 @@ void BoardView::createSharedElements()
     connect(Pic_Score, &PictureBox::clicked, this, [this] { m_engine->Pic_Score_Click(); });
     Label5 = new ClickArea(Pic_Score);
     connect(Label5, &ClickArea::clicked, this, [this] { m_engine->Pic_Score_Click(); });
+
+    // Host controls and signs.
+    Label_StartOver = textButton(this, layout::ButtonStyle);
+    connect(Label_StartOver, &QPushButton::clicked, this, [this] { m_engine->Label_StartOver_Click(); });
+    Label_Pause = signLabel(this, layout::PauseStyle);
+    Label_Mute = signLabel(this, layout::SignStyle);
+    Pic_Help = new PictureBox(this);
+    Pic_Help->setBackground(QColor(255, 255, 240));
+    connect(Pic_Help, &PictureBox::clicked, this, [this] { m_engine->Pic_Help_Click(); });
+    Label_Help = new BoardLabel(Pic_Help, layout::HelpStyle, true);
+    Pic_Ask = new PictureBox(this);
+    Pic_Ask->setBackground(QColor(255, 255, 240));
+    Label_Ask = new BoardLabel(Pic_Ask, layout::AskStyle, true);
+    Label_Ask_Yes = textButton(Pic_Ask, layout::ButtonStyle);
+    Label_Ask_No = textButton(Pic_Ask, layout::ButtonStyle);
+    connect(Label_Ask_Yes, &QPushButton::clicked, this, [this] { m_engine->Label_Ask_Yes_Click(); });
+    connect(Label_Ask_No, &QPushButton::clicked, this, [this] { m_engine->Label_Ask_No_Click(); });
 }
 
 void BoardView::finishStacking()
@@ -129,6 +154,8 @@ void BoardView::finishStacking()
     Pic_Quiz->raise();
     Pic_Bingo->raise();
     Pic_Score->raise();
+    for (QWidget *top : std::initializer_list<QWidget *>{Label_StartOver, Label_Pause, Label_Mute, Pic_Help, Pic_Ask})
+        top->raise();
 }
 
 void BoardView::sync()
@@ -166,7 +193,63 @@ void BoardView::sync()
     applyElement(Pic_Bingo, b.Pic_Bingo);
     applyElement(Pic_Score, b.Pic_Score);
     applyElement(Label5, b.Label5);
+    applyButton(Label_StartOver, b.Label_StartOver);
+    applyLabel(Label_Pause, b.Label_Pause);
+    applyLabel(Label_Mute, b.Label_Mute);
+    applyElement(Pic_Help, b.Pic_Help);
+    applyLabel(Label_Help, b.Label_Help);
+    applyElement(Pic_Ask, b.Pic_Ask);
+    applyLabel(Label_Ask, b.Label_Ask);
+    applyButton(Label_Ask_Yes, b.Label_Ask_Yes);
+    applyButton(Label_Ask_No, b.Label_Ask_No);
     syncBoard();
+}
+
+void BoardView::addQuitReason(std::function<QString()> reason)
+{
+    m_quitReasons.push_back(std::move(reason));
+}
+
+QStringList BoardView::quitReasons() const
+{
+    QStringList reasons;
+    for (const auto &reason : m_quitReasons)
+        if (const QString r = reason(); !r.isEmpty())
+            reasons << r;
+    return reasons;
+}
+
+void BoardView::watchKeysOf(QWidget *child)
+{
+    child->installEventFilter(this);
+}
+
+bool BoardView::hostKeyPressed(QKeyEvent *e, bool fromAnswerBox)
+{
+    const std::optional<HostKeyPress> press = hostKeyOf(*e);
+    if (!press)
+        return false;
+    if (fromAnswerBox && typesIntoAnswerBox(press->key) && !m_engine->isAsking())
+        return false;
+    if (press->key == HostKey::Escape && isFullScreen())
+        showNormal();
+    m_engine->hostKey(press->key, press->tile);
+    return true;
+}
+
+void BoardView::keyPressEvent(QKeyEvent *e)
+{
+    if (m_engine && hostKeyPressed(e, false))
+        e->accept();
+    else
+        QWidget::keyPressEvent(e);
+}
+
+bool BoardView::eventFilter(QObject *watched, QEvent *e)
+{
+    if (e->type() == QEvent::KeyPress && m_engine)
+        return hostKeyPressed(static_cast<QKeyEvent *>(e), true);
+    return QWidget::eventFilter(watched, e);
 }
 
 void BoardView::showEvent(QShowEvent *e)
@@ -186,6 +269,10 @@ void BoardView::paintEvent(QPaintEvent *)
 
 void BoardView::closeEvent(QCloseEvent *e)
 {
+    if (!m_quitting && m_engine && !m_engine->closeRequested(quitReasons())) {
+        e->ignore();  // the board asks first
+        return;
+    }
     e->accept();
     QCoreApplication::quit();
 }

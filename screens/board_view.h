@@ -10,10 +10,12 @@
 #include "widgets/picture_loader.h"
 
 #include <QPixmap>
+#include <QStringList>
 #include <QPushButton>
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 class BoardLabel;
@@ -41,9 +43,20 @@ public:
     ClickArea *Command3 = nullptr;
     PictureBox *Pic_Bingo = nullptr, *Pic_Score = nullptr;
     ClickArea *Label5 = nullptr;
+    QPushButton *Label_StartOver = nullptr;
+    BoardLabel *Label_Pause = nullptr, *Label_Mute = nullptr;
+    PictureBox *Pic_Help = nullptr;
+    BoardLabel *Label_Help = nullptr;
+    PictureBox *Pic_Ask = nullptr;
+    BoardLabel *Label_Ask = nullptr;
+    QPushButton *Label_Ask_Yes = nullptr, *Label_Ask_No = nullptr;
 
     // Brings every widget in line with the engine's state.
     void sync();
+
+    // Another reason to ask before quitting: reason() gives a line for the
+    // question (unsaved changes, say), or nothing when there is none.
+    void addQuitReason(std::function<QString()> reason);
 
 signals:
     // A right-button release on GBox(game): the host wants the editor on it.
@@ -60,6 +73,15 @@ protected:
     virtual void syncBoard() {}
     // Picture of a mark store named by the engine ("Img_Win", ...).
     virtual QPixmap markPicture(const QString &store) const = 0;
+
+    // Keys reach the board whatever child has the focus: an open answer box
+    // keeps only the keys that type (see typesIntoAnswerBox).
+    void keyPressEvent(QKeyEvent *e) override;
+    bool eventFilter(QObject *watched, QEvent *e) override;
+    // Children that take the focus hand their keys to the board first.
+    void watchKeysOf(QWidget *child);
+    bool hostKeyPressed(QKeyEvent *e, bool fromAnswerBox);
+    QStringList quitReasons() const;
 
     void showEvent(QShowEvent *e) override;
     void paintEvent(QPaintEvent *) override;
@@ -80,6 +102,8 @@ private:
     Art m_quizPanel;
     bool m_laidOut = false;
     int m_drawnScript = 0;  // captions of Img_SRC_Script already drawn
+    std::vector<std::function<QString()>> m_quitReasons;
+    bool m_quitting = false;
 };
 
 // A board window over its own engine B: makes the engine on the window's

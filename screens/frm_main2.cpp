@@ -70,12 +70,21 @@ FrmMain2::FrmMain2(Shared &s, std::unique_ptr<CuePlayer> cues, std::unique_ptr<R
         Text1->commitComposition();
         submit();
     });
+    connect(Text1, &HangulLineEdit::hangulModeChanged, this, [this](bool hangul) { m_board.setAnswerMode(hangul); });
+    watchKeysOf(Text1);
+    Label_Mode = new BoardLabel(Pic_Quiz, layout::two::ModeStyle);
+    Label_Mode->setAlignment(Qt::AlignCenter);
+    Label_Overrule = textButton(Pic_Quiz, layout::ButtonStyle);
+    Label_Overrule->setFlat(true);
+    Label_Overrule->setToolTip(QStringLiteral("정답으로 인정 (Ctrl+Enter)"));
+    connect(Label_Overrule, &QPushButton::clicked, this, [this] { m_board.Label_Overrule_Click(); });
 
     // Score panel: the final scores in front of the hearts, both in front of Label5.
     Img_Team[3] = heart(Pic_Score, 0, true, false);
     Img_Team[2] = heart(Pic_Score, 1, true, false);
     Label_Team_Score[3] = new SolidLabel(Pic_Score, layout::two::TeamScoreStyle[0]);
     Label_Team_Score[2] = new SolidLabel(Pic_Score, layout::two::TeamScoreStyle[1]);
+    Label_Winner = new BoardLabel(Pic_Score, layout::two::WinnerStyle);
 
     // The starting-team picker: shapes, then hearts, then the click areas.
     Pic_Sel = new PictureBox(this);
@@ -122,8 +131,15 @@ void FrmMain2::syncBoard()
     applyElement(Label10, b.Label10);
 
     applyElement(Text1, b.Text1);
-    if (!b.Pic_Quiz.Visible)
+    applyLabel(Label_Mode, b.Label_Mode);
+    applyButton(Label_Overrule, b.Label_Overrule);
+    applyLabel(Label_Winner, b.Label_Winner);
+    if (!b.Pic_Quiz.Visible) {
         Text1->discardComposition();
+        // Between questions keys come to the board, never to the hidden box.
+        if (Text1->hasFocus() || !focusWidget())
+            setFocus(Qt::OtherFocusReason);
+    }
     if (Text1->text() != b.Text1.Caption) {  // emptied when the panel closed
         Text1->discardComposition();
         Text1->setText(b.Text1.Caption);
@@ -140,8 +156,10 @@ void FrmMain2::syncBoard()
 
     if (m_focusWanted) {
         m_focusWanted = false;
-        if (b.Pic_Quiz.Visible)
+        if (b.Pic_Quiz.Visible) {
             Text1->setFocus(Qt::OtherFocusReason);
+            Text1->setHangulMode(true);  // each question starts in Hangul
+        }
     }
 }
 

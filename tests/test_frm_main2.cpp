@@ -85,7 +85,9 @@ void TestFrmMain2::handCursorExactlyOnClickAreas()
 {
     Window t;
     // the text box keeps its own I-beam
-    t.verifyHandCursors(t.sharedClickAreas() << t.w->Label_Sel_Team[0] << t.w->Label_Sel_Team[1], t.w->Text1);
+    t.verifyHandCursors(t.sharedClickAreas() << t.w->Label_Sel_Team[0] << t.w->Label_Sel_Team[1]
+                            << t.w->Label_Overrule,
+                        t.w->Text1);
 }
 
 void TestFrmMain2::cursorWhereTheMouseIs()

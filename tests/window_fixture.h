@@ -93,7 +93,8 @@ struct BoardWindow {
     // The click areas both boards have.
     QList<QWidget *> sharedClickAreas() const
     {
-        QList<QWidget *> areas = {w->Command5, w->Command1, w->Command2, w->Pic_Quiz, w->Command3, w->Label5};
+        QList<QWidget *> areas = {w->Command5, w->Command1, w->Command2, w->Pic_Quiz, w->Command3, w->Label5,
+                                  w->Label_StartOver, w->Label_Ask_Yes, w->Label_Ask_No};
         for (int i = 0; i < 10; ++i)
             areas << w->GBox[i];
         for (int i = 0; i < 9; ++i)

@@ -1,5 +1,6 @@
 #include "widgets/board_widgets.h"
 
+#include "widgets/artwork.h"
 #include "widgets/board_font.h"
 
 #include <QFontMetrics>
@@ -159,4 +160,35 @@ void PictureArea::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.drawPixmap(0, 0, m_canvas);
+}
+
+// ---- host controls ----
+
+// A small push button with a board font that never takes the focus.
+QPushButton *textButton(QWidget *parent, const layout::TextStyle &style)
+{
+    auto *button = new QPushButton(parent);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setFont(boardFont(style.face, style.points, style.bold));
+    button->setCursor(handCursor());
+    return button;
+}
+
+// A label on a light background: a sign the host reads at a glance.
+BoardLabel *signLabel(QWidget *parent, const layout::TextStyle &style)
+{
+    auto *label = new BoardLabel(parent, style);
+    label->setAlignment(Qt::AlignCenter);
+    label->setAutoFillBackground(true);
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::Window, QColor(255, 255, 240));
+    label->setPalette(pal);
+    return label;
+}
+
+void applyButton(QPushButton *w, const Element &e)
+{
+    applyElement(w, e);
+    if (w->text() != e.Caption)
+        w->setText(e.Caption);
 }

@@ -6,6 +6,7 @@
 
 #include <QLabel>
 #include <QPixmap>
+#include <QPushButton>
 #include <QWidget>
 
 // Rounds a fractional element rectangle so that neighbours meet edge to edge.
@@ -71,3 +72,10 @@ protected:
 private:
     QPixmap m_canvas;
 };
+
+// A small push button in a board font that never takes the focus.
+QPushButton *textButton(QWidget *parent, const layout::TextStyle &style);
+// applyElement, and shows e's caption on the button.
+void applyButton(QPushButton *w, const Element &e);
+// A label on a light background, centred: a sign read at a glance.
+BoardLabel *signLabel(QWidget *parent, const layout::TextStyle &style);
