@@ -38,8 +38,7 @@ int main(int, char **argv)
                 openEditor(s, game, [view] { view->setEnabled(true); }, view);
             });
         }
-        centreOnScreen(board);
-        board->show();
+        showBoardWindow(board);
         splash->close();
         splash->deleteLater();
     });

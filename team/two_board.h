@@ -57,4 +57,6 @@ protected:
 private:
     void showTeamScore(int team);
     void stopPulse();
+    // Team t's heart on the board at side x side, centred where it stands at design.
+    void sizeHeart(int team, double side);
 };
