@@ -120,10 +120,11 @@ QPixmap picturePixmapAt(const QPixmap &picture, QSize deviceSize)
         sized.clear();
     QImage source;
     if (const std::optional<Art> art = artOf(picture)) {
-        // The smallest variant at least as large as drawn, else the largest.
+        // The smallest variant at least as large as drawn, else the largest;
+        // stretched by a few per cent (a tile of the grid) it stays itself.
         const double ratio = std::max(double(deviceSize.width()) / picture.width(),
                                       double(deviceSize.height()) / picture.height());
-        const int n = ratio <= 1.0 ? 1 : ratio <= 2.0 ? 2 : 3;
+        const int n = ratio <= 1.05 ? 1 : ratio <= 2.0 ? 2 : 3;
         source = artVariant(*art, n);
     } else {
         source = picture.toImage();

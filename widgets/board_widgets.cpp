@@ -81,14 +81,6 @@ void PictureBox::mouseReleaseEvent(QMouseEvent *e)
 
 // ---- BoardLabel ----
 
-LineMeasure boardLineMeasure(const char *face, double factor)
-{
-    return [face, factor](const QString &text, double points) {
-        const QFontMetricsF fm(boardFont(face, points * factor));
-        return QSizeF(fm.horizontalAdvance(text), fm.height());
-    };
-}
-
 BoardLabel::BoardLabel(QWidget *parent, const layout::TextStyle &style, bool wrap) : QLabel(parent), m_style(style)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -6,6 +6,7 @@
 #include "board/board.h"
 #include "board/text_fit.h"
 #include "layout/layout.h"
+#include "widgets/board_fit.h"
 #include "widgets/board_scale.h"
 
 #include <QLabel>
@@ -74,10 +75,6 @@ private:
 
 // applyElement, and shows e's caption.
 void applyLabel(BoardLabel *w, const Element &e);
-
-// The line measure of a board face at a scale: pixels of one line at points
-// (design points; the font is factor times as large).
-LineMeasure boardLineMeasure(const char *face, double factor = 1.0);
 
 // Img_SRC: the white play area with the game picture and the captions drawn
 // over it, rendered for the size it is shown at.
