@@ -13,7 +13,7 @@ constexpr int kDesignSide = 40;  // pixels of the design
 FullScreenButton::FullScreenButton(QWidget *window) : QWidget(window)
 {
     setAttribute(Qt::WA_NoSystemBackground);
-    setCursor(Qt::PointingHandCursor);
+    setCursor(Qt::ArrowCursor);  // a window control, not a board button
     updateTip();
 }
 
