@@ -75,6 +75,7 @@ void BoardView::createSharedElements()
     Img_SRC = new PictureArea(this, toQSize(layout::Img_SRC));
     for (int i = 0; i < 9; ++i) {
         Cubix[i] = new PictureBox(this, artPixmap(Art::TileSource), true);
+        Cubix[i]->setAttribute(Qt::WA_OpaquePaintEvent);  // the picture area under it need not paint
         Cubix_Number[i] = new BoardLabel(Cubix[i], layout::Cubix_NumberStyle);
         Cubix_Icon[i] = new PictureBox(Cubix[i]);
         Cubix_Icon[i]->setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -293,8 +293,11 @@ void TestFrmMain1::pictureLoader()
     QtPictureLoader loader(QSize(743, 589));
     QVERIFY(loader.loadPicture(previous));
     QCOMPARE(loader.loadPicture(path), loads);
-    QCOMPARE(loader.current().size(), QSize(743, 589));
-    const QColor c = loader.current().pixelColor(300, 200);
+    // of the drawn shape; no larger than drawn (smaller ones are scaled up as drawn)
+    const QImage &current = loader.current();
+    QVERIFY(qAbs(current.width() * 589 - current.height() * 743) <= 743);  // within a pixel
+    QVERIFY(current.width() <= 743);
+    const QColor c = current.pixelColor(current.width() / 2, current.height() / 2);
     QCOMPARE(c.blue() > 200, loads);  // a failed load keeps the previous picture
     QCOMPARE(c.red() > 200, !loads);
 }
@@ -328,7 +331,7 @@ void TestFrmMain1::revealPaintsAnOutlinedCaption()
     t.b().GBox_MouseDown(1, 1);
     t.w->sync();
     t.clickAt(t.centreOf(t.w->Command1));
-    const QImage canvas = t.w->Img_SRC->canvas().toImage();
+    const QImage canvas = t.w->Img_SRC->canvas();
     // Outside the caption the picture is untouched; inside its band there is
     // white text and more black outline than white.
     int white = 0, black = 0;
@@ -453,15 +456,22 @@ void TestFrmMain1::portraitPictureIsCropped()
     photo.fill(Qt::red);
     QPainter(&photo).fillRect(QRect(0, 200, 400, 400), Qt::green);  // the middle
     QVERIFY(photo.save(dir.filePath("p.jpg"), "JPEG", 95));
-    QtPictureLoader loader(QSize(743, 589));
+    QtPictureLoader loader(QSize(200, 158));  // drawn smaller than the photo
     QVERIFY(loader.loadPicture(dir.filePath("p.jpg")));
-    QCOMPARE(loader.current().size(), QSize(743, 589));
-    for (QPoint p : {QPoint(2, 2), QPoint(740, 2), QPoint(371, 294), QPoint(2, 586), QPoint(740, 586)})
+    QCOMPARE(loader.current().size(), QSize(200, 158));
+    for (QPoint p : {QPoint(2, 2), QPoint(197, 2), QPoint(100, 79), QPoint(2, 155), QPoint(197, 155)})
         QVERIFY2(qGreen(loader.current().pixel(p)) > 200 && qRed(loader.current().pixel(p)) < 60,
                  qPrintable(QStringLiteral("%1,%2").arg(p.x()).arg(p.y())));
-    // drawn larger, it is read again for the larger size
-    QVERIFY(loader.setDrawnSize(QSize(2090, 1657)));
-    QCOMPARE(loader.current().size(), QSize(2090, 1657));
+    // drawn larger, it is read again: the crop at the photo's own size, 400 wide
+    QVERIFY(loader.setDrawnSize(QSize(743, 589)));
+    QCOMPARE(loader.current().size(), QSize(400, 317));
+    // the board draws it over the whole area, still only the green middle
+    Window t;
+    t.w->Img_SRC->drawPicture(loader.current());
+    const QImage &canvas = t.w->Img_SRC->canvas();
+    QCOMPARE(canvas.size(), QSize(743, 589));
+    for (QPoint p : {QPoint(3, 3), QPoint(739, 585)})
+        QVERIFY(qRed(canvas.pixel(p)) < 60);
 }
 
 // F11 and the corner button switch full screen, Esc leaves it; the choice is

@@ -7,6 +7,7 @@
 #include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 
 #include <cmath>
 
@@ -48,6 +49,21 @@ void PictureBox::setScaleFactor(double factor)
         return;
     m_factor = factor;
     update();
+    // The picture for the new size is made ahead, so a panel that slides in
+    // later does not wait for it.
+    QTimer::singleShot(0, this, [this] { drawnPicture(); });
+}
+
+QPixmap PictureBox::drawnPicture() const
+{
+    if (m_picture.isNull())
+        return {};
+    const QSizeF drawn = m_stretch ? QSizeF(size()) : QSizeF(m_picture.size()) * m_factor;
+    const qreal dpr = devicePixelRatioF();
+    const QSize device(int(std::lround(drawn.width() * dpr)), int(std::lround(drawn.height() * dpr)));
+    QPixmap pix = picturePixmapAt(m_picture, device);
+    pix.setDevicePixelRatio(dpr);
+    return pix;
 }
 
 void PictureBox::paintEvent(QPaintEvent *)
@@ -55,14 +71,8 @@ void PictureBox::paintEvent(QPaintEvent *)
     QPainter p(this);
     if (m_background.isValid())
         p.fillRect(rect(), m_background);
-    if (m_picture.isNull())
-        return;
-    const QSizeF drawn = m_stretch ? QSizeF(size()) : QSizeF(m_picture.size()) * m_factor;
-    const qreal dpr = devicePixelRatioF();
-    const QSize device(int(std::lround(drawn.width() * dpr)), int(std::lround(drawn.height() * dpr)));
-    QPixmap pix = picturePixmapAt(m_picture, device);
-    pix.setDevicePixelRatio(dpr);
-    p.drawPixmap(0, 0, pix);
+    if (!m_picture.isNull())
+        p.drawPixmap(0, 0, drawnPicture());
 }
 
 void PictureBox::mousePressEvent(QMouseEvent *e)
@@ -175,8 +185,10 @@ void PictureArea::drawPicture(const QImage &picture)
 void PictureArea::drawScript(const ScriptDraw &d)
 {
     m_script.push_back(d);
-    QPainter p(&m_canvas);
-    paintScript(p, d);
+    if (!m_dirty) {
+        QPainter p(&m_canvas);
+        paintScript(p, d);
+    }
     update();
 }
 
@@ -190,6 +202,22 @@ void PictureArea::setScaleFactor(double factor)
 
 void PictureArea::render()
 {
+    // Rendered when next painted: a picture chosen under the covering tiles
+    // costs nothing until it shows.
+    m_dirty = true;
+    update();
+}
+
+const QImage &PictureArea::canvas()
+{
+    if (m_dirty)
+        renderNow();
+    return m_canvas;
+}
+
+void PictureArea::renderNow()
+{
+    m_dirty = false;
     const qreal dpr = devicePixelRatioF();
     const QSizeF logical = QSizeF(m_designSize) * m_factor;
     QImage img(QSize(int(std::lround(logical.width() * dpr)), int(std::lround(logical.height() * dpr))),
@@ -210,9 +238,8 @@ void PictureArea::render()
         for (const ScriptDraw &d : m_script)
             paintScript(p, d);
     }
-    m_canvas = QPixmap::fromImage(img);
+    m_canvas = std::move(img);
     m_canvas.setDevicePixelRatio(dpr);
-    update();
 }
 
 void PictureArea::paintScript(QPainter &p, const ScriptDraw &d) const
@@ -226,6 +253,8 @@ void PictureArea::paintScript(QPainter &p, const ScriptDraw &d) const
 
 void PictureArea::paintEvent(QPaintEvent *)
 {
+    if (m_dirty)
+        renderNow();
     QPainter p(this);
-    p.drawPixmap(0, 0, m_canvas);
+    p.drawImage(0, 0, m_canvas);
 }

@@ -39,6 +39,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent *e) override;
 
 private:
+    QPixmap drawnPicture() const;  // at the size drawn, for the screen's pixels
     QPixmap m_picture;
     QColor m_background;
     bool m_stretch;
@@ -86,17 +87,19 @@ public:
     void drawPicture(const QImage &picture);
     void drawScript(const ScriptDraw &d);  // design pixels
     void setScaleFactor(double factor) override;
-    const QPixmap &canvas() const { return m_canvas; }  // device pixels
+    const QImage &canvas();  // device pixels
 
 protected:
     void paintEvent(QPaintEvent *) override;
 
 private:
-    void render();
+    void render();     // anew at the next paint
+    void renderNow();
     void paintScript(QPainter &p, const ScriptDraw &d) const;
     QSize m_designSize;
     QImage m_picture;
     QVector<ScriptDraw> m_script;
-    QPixmap m_canvas;
+    QImage m_canvas;
     double m_factor = 1.0;
+    bool m_dirty = true;
 };

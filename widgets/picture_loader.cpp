@@ -26,9 +26,13 @@ QImage QtPictureLoader::decode(const QString &path) const
     QImage img = reader.read();
     if (img.isNull())
         return {};
-    if (img.size() != m_size)
-        img = img.copy(centredCrop(img.size(), m_size))
-                  .scaled(m_size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (img.size() == m_size)
+        return img;
+    img = img.copy(centredCrop(img.size(), m_size));
+    // Larger than drawn: down to the drawn size. Smaller: as it is, the
+    // drawing scales it up in one smooth pass.
+    if (img.width() > m_size.width())
+        img = img.scaled(m_size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     return img;
 }
 
@@ -50,8 +54,8 @@ bool QtPictureLoader::setDrawnSize(QSize size)
     if (m_path.isEmpty())
         return false;
     QImage img = decode(m_path);
-    if (img.isNull())  // gone since: the one held, rescaled
-        img = m_current.scaled(m_size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (img.isNull())  // gone since: the one held
+        img = m_current;
     m_current = std::move(img);
     return true;
 }

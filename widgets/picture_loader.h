@@ -13,7 +13,8 @@ class QtPictureLoader : public PictureLoader {
 public:
     explicit QtPictureLoader(QSize drawnSize) : m_size(drawnSize) {}
     bool loadPicture(const QString &path) override;
-    // The picture, the centred crop of the drawn shape, at the drawn size.
+    // The picture, the centred crop of the drawn shape, at the drawn size (at
+    // its own size when that is smaller: the drawing scales it up).
     const QImage &current() const { return m_current; }
     // The board is drawn at another size (device pixels): the current picture
     // is read again for it. True when it was.
