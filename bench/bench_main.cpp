@@ -171,13 +171,18 @@ int main(int argc, char **argv)
         board->repaint();
         return c.nsecsElapsed() / 1e6;
     };
-    std::vector<double> perGame, worst;
-    for (int g = 0; g < 10; ++g) {
-        std::vector<double> runs;
-        for (int k = 0; k < 5; ++k)
-            runs.push_back(choose(g));
-        perGame.push_back(median(runs));
-    }
+    // The median of `runs` choices of each of the first `games` games.
+    auto choosePerGame = [&](int games, int runs) {
+        std::vector<double> perGame;
+        for (int g = 0; g < games; ++g) {
+            std::vector<double> times;
+            for (int k = 0; k < runs; ++k)
+                times.push_back(choose(g));
+            perGame.push_back(median(times));
+        }
+        return perGame;
+    };
+    const std::vector<double> perGame = choosePerGame(10, 5);
     out.push_back({"choose_default_game_median", "ms", median(perGame)});
     out.push_back({"choose_default_game_worst", "ms", *std::max_element(perGame.begin(), perGame.end())});
 
@@ -216,13 +221,7 @@ int main(int argc, char **argv)
     ManualClock clock;
     board = new FrmMain1(s, std::make_unique<Silent>(), nullptr, &clock);
     fullScreen(board);
-    std::vector<double> perGame4k;
-    for (int g = 0; g < 9; ++g) {
-        std::vector<double> runs;
-        for (int k = 0; k < 3; ++k)
-            runs.push_back(choose(g));
-        perGame4k.push_back(median(runs));
-    }
+    const std::vector<double> perGame4k = choosePerGame(9, 3);
     out.push_back({"uhd_choose_game_median", "ms", median(perGame4k)});
     out.push_back({"uhd_choose_game_worst", "ms", *std::max_element(perGame4k.begin(), perGame4k.end())});
 

@@ -49,9 +49,10 @@ window() {  # waits for a window named $1, prints its id
   done
   echo "no window $1" >&2; return 1
 }
-click() {  # window x y [button]: x, y in the window
+click() {  # window x y [button]: x, y in the window's own pixels (times QT_SCALE_FACTOR)
   eval "$(xdotool getwindowgeometry --shell "$1")"
-  xdotool mousemove $((X + $2)) $((Y + $3)) click "${4:-1}"
+  local k=${QT_SCALE_FACTOR:-1}
+  xdotool mousemove $((X + $2 * k)) $((Y + $3 * k)) click "${4:-1}"
 }
 # A click at design point x y of a board window: through the board's scale.
 boardclick() {  # window x y [button]

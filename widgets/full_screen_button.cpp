@@ -1,5 +1,7 @@
 #include "widgets/full_screen_button.h"
 
+#include "widgets/click_area.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -76,13 +78,11 @@ void FullScreenButton::leaveEvent(QEvent *)
 
 void FullScreenButton::mousePressEvent(QMouseEvent *e)
 {
-    m_down = e->button() == Qt::LeftButton;
+    m_click.press(e);
 }
 
 void FullScreenButton::mouseReleaseEvent(QMouseEvent *e)
 {
-    const bool click = m_down && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
-    m_down = false;
-    if (click)
+    if (m_click.release(e, rect()))
         emit clicked();
 }

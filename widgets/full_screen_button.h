@@ -4,6 +4,8 @@
 // stays as drawn); in the plain frame of a wider screen it always shows.
 #pragma once
 
+#include "widgets/click_area.h"
+
 #include <QWidget>
 
 class FullScreenButton : public QWidget {
@@ -28,5 +30,5 @@ private:
     void updateTip();
     bool m_hover = false;
     bool m_inFrame = false;
-    bool m_down = false;
+    LeftClick m_click;
 };
