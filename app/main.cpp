@@ -1,6 +1,6 @@
 // 도미솔게임: start-up. The program takes no arguments and reads no settings.
-#include "core/shared_state.h"
 #include "core/paths.h"
+#include "core/shared_state.h"
 #include "data/datafiles.h"
 #include "editor/editor.h"
 #include "screens/board_view.h"
@@ -42,8 +42,7 @@ int main(int, char **argv)
                 openEditor(s, game, [view] { view->setEnabled(true); }, view);
             });
         }
-        centreOnScreen(board);
-        board->show();
+        showBoardWindow(board);
         splash->close();
         splash->deleteLater();
     });

@@ -5,6 +5,7 @@
 #include "core/shared_state.h"
 #include "data/quiz_line.h"
 
+#include <algorithm>
 #include <cmath>
 
 const std::array<std::array<int, 3>, 8> Board::kLines = {{
@@ -244,18 +245,36 @@ void Board::Timer2_Tick()
 
 void Board::Set_Script()
 {
-    Label2Points = 24;
+    Label2Points = kCaptionPoints;
     Label2.Caption = Picture_Caption;
-    const QSizeF size = m_ports.text ? m_ports.text->measure(Picture_Caption, layout::kDisplayFace, 24)
-                                     : QSizeF();
-    Label2.Width = size.width();
-    Label2.Height = size.height();
-    const double x = (Img_SRC.Width - Label2.Width) / 2;
-    const double y = Img_SRC.Height - Label2.Height - 36;
+    const FittedText fitted = fitCaption(Picture_Caption, m_ports.text);
+    Label2Points = fitted.points;
+    // Lines centred across the picture, the last one's lower edge 36 pixels
+    // above the bottom; each drawn outlined: black at the eight offsets, then white.
     static const int offsets[8][2] = {{-2, 0}, {2, 0}, {0, -2}, {0, 2}, {2, 2}, {-2, -2}, {-2, 2}, {2, -2}};
-    for (const auto &o : offsets)
-        Img_SRC_Script.push_back({Picture_Caption, x + o[0], y + o[1], 24, 0x000000});
-    Img_SRC_Script.push_back({Picture_Caption, x, y, 24, 0xFFFFFF});
+    Label2.Width = 0;
+    Label2.Height = 0;
+    const int n = int(fitted.lines.size());
+    for (int i = 0; i < n; ++i) {
+        const QString &line = fitted.lines[i];
+        const QSizeF size = m_ports.text ? m_ports.text->measure(line, layout::kDisplayFace, fitted.points) : QSizeF();
+        Label2.Width = std::max(Label2.Width, size.width());
+        Label2.Height += size.height();
+        const double x = (Img_SRC.Width - size.width()) / 2;
+        const double y = Img_SRC.Height - (n - i) * size.height() - 36;
+        for (const auto &o : offsets)
+            Img_SRC_Script.push_back({line, x + o[0], y + o[1], fitted.points, 0x000000});
+        Img_SRC_Script.push_back({line, x, y, fitted.points, 0xFFFFFF});
+    }
+}
+
+FittedText Board::fitCaption(const QString &caption, TextMeasurer *text)
+{
+    const FitBox box{QSizeF(layout::Img_SRC.width - 2 * kCaptionMargin, kCaptionHeight), true, kCaptionPoints,
+                     kCaptionFloorPoints};
+    return fitText(caption, box, [text](const QString &t, double points) {
+        return text ? text->measure(t, layout::kDisplayFace, points) : QSizeF();
+    });
 }
 
 // ---- judging and the chain after it ----

@@ -10,6 +10,7 @@
 #include "board/host_key.h"
 #include "board/names.h"
 #include "board/ports.h"
+#include "board/text_fit.h"
 
 #include <QObject>
 #include <QString>
@@ -77,6 +78,12 @@ public:
     void Set_QA();
     void Set_Cubix();
     void Set_Script();
+    // The caption as Set_Script sets it over the picture: up to three lines at
+    // 24 points, smaller down to the floor, then cut with "…".
+    static FittedText fitCaption(const QString &caption, TextMeasurer *text);
+    static constexpr double kCaptionPoints = 24;
+    static constexpr double kCaptionMargin = 16;   // pixels clear at each side
+    static constexpr double kCaptionHeight = 120;  // pixels of the picture's lower part
     void layoutStep();
     virtual void Check_Bingo() = 0;
     virtual void All_Check() = 0;

@@ -1,12 +1,14 @@
 #include "screens/board_view.h"
 
 #include "board/random_source.h"
+#include "core/settings.h"
 #include "core/shared_state.h"
 #include "widgets/artwork.h"
 #include "widgets/board_font.h"
 #include "widgets/board_widgets.h"
 #include "widgets/click_area.h"
 #include "widgets/cue_player.h"
+#include "widgets/full_screen_button.h"
 #include "widgets/host_keys.h"
 #include "widgets/layout_qt.h"
 #include "widgets/window_util.h"
@@ -15,26 +17,23 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QShortcut>
 
-#include <map>
-#include <utility>
+#include <cmath>
 
 namespace {
-// The tile face: Cubix_IMG stretched over a tile, made once per tile size
-// (rounding makes neighbouring tiles a pixel apart in width).
-QPixmap tileFace(QSize size)
+const QColor kFrame(0x1A, 0x1A, 0x1A);
+const QString kFullScreenKey = QStringLiteral("board/fullScreen");
+
+QSize devicePixels(QSizeF logical, qreal dpr)
 {
-    static std::map<std::pair<int, int>, QPixmap> faces;
-    QPixmap &face = faces[{size.width(), size.height()}];
-    if (face.isNull())
-        face = artPixmap(Art::TileSource).scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    return face;
+    return QSize(int(std::lround(logical.width() * dpr)), int(std::lround(logical.height() * dpr)));
 }
 }  // namespace
 
 BoardView::BoardView(Shared &s, std::unique_ptr<CuePlayer> cues, std::unique_ptr<RandomSource> random,
                      TimerDriver *clock, Art background, Art quizPanel)
-    : QWidget(nullptr, fixedWindowFlags(Qt::Window)),
+    : BoardSurface(nullptr, Qt::Window),
       m_s(s),
       m_cues(cues ? std::move(cues) : std::make_unique<QtCuePlayer>(s.App_Dir)),
       m_pictures(toQSize(layout::Img_SRC)),
@@ -43,9 +42,14 @@ BoardView::BoardView(Shared &s, std::unique_ptr<CuePlayer> cues, std::unique_ptr
       m_background(background),
       m_quizPanel(quizPanel)
 {
-    setFixedSize(layout::kClientWidth, layout::kClientHeight);
+    resize(layout::kClientWidth, layout::kClientHeight);
+    setMinimumSize(layout::kClientWidth / 2, layout::kClientHeight / 2);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);  // keys between questions come here
+    m_fullScreenButton = new FullScreenButton(this);
+    connect(m_fullScreenButton, &FullScreenButton::clicked, this, [this] { setFullScreenChosen(!isFullScreen()); });
+    auto *f11 = new QShortcut(QKeySequence(Qt::Key_F11), this);
+    connect(f11, &QShortcut::activated, this, [this] { setFullScreenChosen(!isFullScreen()); });
 }
 
 BoardView::~BoardView() = default;
@@ -73,7 +77,8 @@ void BoardView::createSharedElements()
 {
     Img_SRC = new PictureArea(this, toQSize(layout::Img_SRC));
     for (int i = 0; i < 9; ++i) {
-        Cubix[i] = new PictureBox(this);
+        Cubix[i] = new PictureBox(this, artPixmap(Art::TileSource), true);
+        Cubix[i]->setAttribute(Qt::WA_OpaquePaintEvent);  // the picture area under it need not paint
         Cubix_Number[i] = new BoardLabel(Cubix[i], layout::Cubix_NumberStyle);
         Cubix_Icon[i] = new PictureBox(Cubix[i]);
         Cubix_Icon[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -110,9 +115,9 @@ void BoardView::createSharedElements()
     Pic_Quiz->setCursor(handCursor());
     Label9 = new BoardLabel(Pic_Quiz, layout::Label9Style);
     Label8 = new BoardLabel(Pic_Quiz, layout::Label8Style, true);
+    Label8->fitDownTo(kQuestionFloorPoints);
     Command3 = new ClickArea(Pic_Quiz);
     Pic_Right = new PictureBox(Pic_Quiz, artPixmap(Art::Right));
-    Pic_Right->setBackground(QColor::fromRgb(layout::Pic_RightBackground));
     Pic_Wrong = new PictureBox(Pic_Quiz, artPixmap(Art::Wrong));
     for (PictureBox *verdict : {Pic_Right, Pic_Wrong})
         verdict->setCursor(Qt::ArrowCursor);  // not the panel's hand
@@ -169,7 +174,6 @@ void BoardView::sync()
 
     for (int i = 0; i < 9; ++i) {
         applyElement(Cubix[i], b.Cubix[i]);
-        Cubix[i]->setPicture(tileFace(Cubix[i]->size()));
         applyLabel(Cubix_Number[i], b.Cubix_Number[i]);
         applyElement(Cubix_Icon[i], b.Cubix_Icon[i]);
         Cubix_Icon[i]->setPicture(markPicture(b.Cubix_Icon[i].Picture));
@@ -231,9 +235,9 @@ bool BoardView::hostKeyPressed(QKeyEvent *e, bool fromAnswerBox)
         return false;
     if (fromAnswerBox && typesIntoAnswerBox(press->key) && !m_engine->isAsking())
         return false;
-    if (press->key == HostKey::Escape && isFullScreen())
-        showNormal();
-    m_engine->hostKey(press->key, press->tile);
+    // Esc closes what is open first; with nothing open it leaves full screen.
+    if (!m_engine->hostKey(press->key, press->tile) && press->key == HostKey::Escape && isFullScreen())
+        setFullScreenChosen(false);
     return true;
 }
 
@@ -259,12 +263,74 @@ void BoardView::showEvent(QShowEvent *e)
         m_laidOut = true;
         m_engine->layoutStep();
     }
+    applyScale();
+}
+
+void BoardView::resizeEvent(QResizeEvent *e)
+{
+    QWidget::resizeEvent(e);
+    applyScale();
+}
+
+void BoardView::changeEvent(QEvent *e)
+{
+    QWidget::changeEvent(e);
+    if (e->type() == QEvent::WindowStateChange)
+        applyScale();
+}
+
+void BoardView::applyScale()
+{
+    const BoardScale scale = fitBoardScale(size());
+    const bool moved = scale.factor != boardScale().factor || scale.origin != boardScale().origin;
+    setBoardScale(scale);
+    m_fullScreenButton->place(width() - scale.boardRect().right() - 1, scale.factor);
+    if (!Img_SRC)
+        return;
+    // The game picture is read again for the size it is now drawn at.
+    const QSize drawn = devicePixels(QSizeF(toQSize(layout::Img_SRC)) * scale.factor, devicePixelRatioF());
+    if (m_pictures.setDrawnSize(drawn))
+        Img_SRC->drawPicture(m_pictures.current());
+    if (moved) {
+        sync();
+        // Captions already drawn are kept by the picture area and redrawn at the new size.
+        update();
+    }
+}
+
+void BoardView::setFullScreenChosen(bool full)
+{
+    if (full)
+        showFullScreen();
+    else
+        showNormal();
+    openSettings()->setValue(kFullScreenKey, full);
+    m_fullScreenButton->update();
+}
+
+void BoardView::showAsRemembered()
+{
+    if (openSettings()->value(kFullScreenKey, false).toBool()) {
+        showFullScreen();
+    } else {
+        centreOnScreen(this);
+        show();
+    }
 }
 
 void BoardView::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    p.drawPixmap(0, 0, artPixmap(m_background));
+    const QRect board = boardScale().boardRect();
+    // The plain frame around the board.
+    p.fillRect(QRect(0, 0, width(), board.top()), kFrame);
+    p.fillRect(QRect(0, board.bottom() + 1, width(), height() - board.bottom() - 1), kFrame);
+    p.fillRect(QRect(0, board.top(), board.left(), board.height()), kFrame);
+    p.fillRect(QRect(board.right() + 1, board.top(), width() - board.right() - 1, board.height()), kFrame);
+    const qreal dpr = devicePixelRatioF();
+    QPixmap background = picturePixmapAt(artPixmap(m_background), devicePixels(board.size(), dpr));
+    background.setDevicePixelRatio(dpr);
+    p.drawPixmap(board.topLeft(), background);
 }
 
 void BoardView::closeEvent(QCloseEvent *e)

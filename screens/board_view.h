@@ -7,6 +7,7 @@
 #include "board/board.h"
 #include "board/qt_timer_driver.h"
 #include "widgets/artwork.h"
+#include "widgets/board_scale.h"
 #include "widgets/picture_loader.h"
 
 #include <QPixmap>
@@ -20,11 +21,16 @@
 
 class BoardLabel;
 class ClickArea;
+class FullScreenButton;
 class PictureArea;
 class PictureBox;
 struct Shared;
 
-class BoardView : public QWidget {
+// The window may take any size: the design is drawn at the largest scale that
+// fits, centred in a plain dark frame (BoardSurface, applyElement). F11 or the
+// button in the top-right corner switches full screen, Esc leaves it; the
+// choice is kept for the next start.
+class BoardView : public BoardSurface {
     Q_OBJECT
 public:
     ~BoardView() override;
@@ -58,6 +64,12 @@ public:
     // question (unsaved changes, say), or nothing when there is none.
     void addQuitReason(std::function<QString()> reason);
 
+    FullScreenButton *fullScreenButton() const { return m_fullScreenButton; }
+    // Switches between the window and full screen, and remembers the choice.
+    void setFullScreenChosen(bool full);
+    // Shows the window as the teacher last left it: full screen or not.
+    void showAsRemembered();
+
 signals:
     // A right-button release on GBox(game): the host wants the editor on it.
     void editRequested(int game);
@@ -84,6 +96,8 @@ protected:
     QStringList quitReasons() const;
 
     void showEvent(QShowEvent *e) override;
+    void resizeEvent(QResizeEvent *e) override;
+    void changeEvent(QEvent *e) override;
     void paintEvent(QPaintEvent *) override;
     void closeEvent(QCloseEvent *e) override;
 
@@ -101,6 +115,9 @@ private:
     Art m_background;
     Art m_quizPanel;
     bool m_laidOut = false;
+    FullScreenButton *m_fullScreenButton = nullptr;
+    // The design drawn at the window's size: every element placed anew.
+    void applyScale();
     int m_drawnScript = 0;  // captions of Img_SRC_Script already drawn
     std::vector<std::function<QString()>> m_quitReasons;
     bool m_quitting = false;

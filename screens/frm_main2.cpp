@@ -29,6 +29,43 @@ protected:
     void mouseReleaseEvent(QMouseEvent *e) override { e->accept(); }
 };
 
+// The answer box: the typed answer always fits, its font stepping down from
+// the design size to a legible floor as it grows (past the floor it scrolls,
+// as a box being typed in must).
+class AnswerBox : public HangulLineEdit, public ScaledWidget {
+public:
+    explicit AnswerBox(QWidget *parent) : HangulLineEdit(parent)
+    {
+        connect(this, &QLineEdit::textChanged, this, [this] { refit(); });
+    }
+    void setScaleFactor(double factor) override
+    {
+        m_factor = factor;
+        refit();
+    }
+
+protected:
+    void resizeEvent(QResizeEvent *e) override
+    {
+        HangulLineEdit::resizeEvent(e);
+        refit();
+    }
+
+private:
+    void refit()
+    {
+        const layout::TextStyle &style = layout::Text1Style;
+        // Room for the cursor and the syllable being composed.
+        const FitBox box{QSizeF(width() - 8 - 2 * fontMetrics().averageCharWidth(), height()), false, style.points,
+                         kAnswerFloorPoints};
+        const double points = fitText(text(), box, boardLineMeasure(style.face, m_factor)).points;
+        const QFont f = boardFont(style.face, points * m_factor);
+        if (font() != f)
+            setFont(f);
+    }
+    double m_factor = 1.0;
+};
+
 PictureBox *heart(QWidget *parent, int team, bool stretch, bool clickThrough)
 {
     auto *box = new PictureBox(parent, artPixmap(team == 0 ? Art::HeartPink : Art::HeartGreen), stretch);
@@ -53,11 +90,11 @@ FrmMain2::FrmMain2(Shared &s, std::unique_ptr<CuePlayer> cues, std::unique_ptr<R
 
     // Question panel: the heart under the answer box, the box a window in front.
     Label1 = new BoardLabel(Pic_Quiz, layout::two::Label1Style);
+    Label1->fitDownTo(layout::two::Label1Style.points);
     SELECT_IMG = heart(Pic_Quiz, 1, true, true);
     Label7 = new ClickArea(Pic_Quiz, false);
     Label10 = new ClickArea(Pic_Quiz, false);
-    Text1 = new HangulLineEdit(Pic_Quiz);
-    Text1->setFont(boardFont(layout::Text1Style.face, layout::Text1Style.points));
+    Text1 = new AnswerBox(Pic_Quiz);
     Text1->setAlignment(Qt::AlignCenter);
     Text1->setFrame(false);
     QPalette pal = Text1->palette();
@@ -87,8 +124,7 @@ FrmMain2::FrmMain2(Shared &s, std::unique_ptr<CuePlayer> cues, std::unique_ptr<R
     Label_Winner = new BoardLabel(Pic_Score, layout::two::WinnerStyle);
 
     // The starting-team picker: shapes, then hearts, then the click areas.
-    Pic_Sel = new PictureBox(this);
-    Pic_Sel->setBackground(QApplication::palette().color(QPalette::Base));
+    Pic_Sel = new PictureBox(this, artPixmap(Art::Picker));
     Label14 = new BoardLabel(Pic_Sel, layout::two::Label14Style);
     Shape3 = new RoundedShape(Pic_Sel, kRed, kWhite);
     Shape4 = new RoundedShape(Pic_Sel, kGreen, kWhite);

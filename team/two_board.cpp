@@ -104,21 +104,27 @@ void TwoTeamBoard::Timer1_Tick()
     if (m_s.Play_State != play::Play)
         return;
     const int cur = teamIndex(Cur_Team);
-    Element &heart = Img_Team[cur];
-    Element &other = Img_Team[1 - cur];
-    heart.Width = heart.Width > 99 ? 90 : 110;
-    heart.Height = heart.Height > 99 ? 90 : 110;
-    other.Width = kHeartSize;
-    other.Height = kHeartSize;
+    const Element &heart = Img_Team[cur];
+    sizeHeart(cur, heart.Width > 99 ? 90 : 110);
+    sizeHeart(1 - cur, kHeartSize);
+}
+
+void TwoTeamBoard::sizeHeart(int team, double side)
+{
+    // About the heart's centre at design, so it never leans over its score.
+    const layout::Rect &design = layout::two::Img_Team[team];
+    Element &heart = Img_Team[team];
+    heart.Width = side;
+    heart.Height = side;
+    heart.Left = design.left + (design.width - side) / 2;
+    heart.Top = design.top + (design.height - side) / 2;
 }
 
 void TwoTeamBoard::stopPulse()
 {
     Timer1.stop();
-    for (int t = 0; t < 2; ++t) {
-        Img_Team[t].Width = kHeartSize;
-        Img_Team[t].Height = kHeartSize;
-    }
+    for (int t = 0; t < 2; ++t)
+        sizeHeart(t, kHeartSize);
 }
 
 void TwoTeamBoard::afterReveal()
@@ -193,9 +199,7 @@ void TwoTeamBoard::Check_Bingo()
 void TwoTeamBoard::afterCheckBingo()
 {
     // The heart of the team that just played stands whole at once.
-    Element &played = Img_Team[teamIndex(Cur_Team)];
-    played.Width = kHeartSize;
-    played.Height = kHeartSize;
+    sizeHeart(teamIndex(Cur_Team), kHeartSize);
     Cur_Team = Cur_Team == 0 ? 1 : 0;
 }
 

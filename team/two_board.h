@@ -74,4 +74,6 @@ private:
     void showTeamScore(int team);
     void giveVerdict(bool right, bool overrule);
     void stopPulse();
+    // Team t's heart on the board at side x side, centred where it stands at design.
+    void sizeHeart(int team, double side);
 };
