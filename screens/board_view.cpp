@@ -7,6 +7,7 @@
 #include "widgets/click_area.h"
 #include "widgets/cue_player.h"
 #include "widgets/layout_qt.h"
+#include "widgets/quit_checks.h"
 #include "widgets/window_util.h"
 
 #include <QApplication>
@@ -56,8 +57,22 @@ void BoardView::attach(Board *board)
     m_engine = board;
     connect(board, &Board::changed, this, &BoardView::sync);
     connect(board, &Board::pictureDrawn, this, [this] {
+        // A picture still being decoded shows as a blank under the tiles,
+        // never as the previous game's picture.
+        if (m_pictures.pending()) {
+            QImage blank(Img_SRC->size(), QImage::Format_RGB32);
+            blank.fill(Qt::white);
+            Img_SRC->drawPicture(blank);
+        } else {
+            Img_SRC->drawPicture(m_pictures.current());
+        }
+        m_drawnScript = 0;
+    });
+    m_pictures.setReadyHandler([this] {
+        // The decoded picture, with the captions drawn over it so far.
         Img_SRC->drawPicture(m_pictures.current());
         m_drawnScript = 0;
+        sync();
     });
 }
 
@@ -88,7 +103,10 @@ void BoardView::createSharedElements()
     Command2 = new ClickArea(this);
     connect(Command5, &ClickArea::clicked, this, [this] { m_engine->Command5_Click(); });
     connect(Command1, &ClickArea::clicked, this, [this] { m_engine->Command1_Click(); });
-    connect(Command2, &ClickArea::clicked, this, [] { QCoreApplication::quit(); });
+    connect(Command2, &ClickArea::clicked, this, [] {
+        if (mayQuit())
+            QCoreApplication::quit();
+    });
 
     Label3 = new BoardLabel(this, layout::one::Label3Style);
     Time_Up = new QPushButton(QStringLiteral("▲"), this);
@@ -186,6 +204,10 @@ void BoardView::paintEvent(QPaintEvent *)
 
 void BoardView::closeEvent(QCloseEvent *e)
 {
+    if (!mayQuit()) {
+        e->ignore();
+        return;
+    }
     e->accept();
     QCoreApplication::quit();
 }
