@@ -1,6 +1,7 @@
 // 도미솔게임: start-up. The program takes no arguments and reads no settings.
 #include "core/paths.h"
 #include "core/shared_state.h"
+#include "data/data_folder.h"
 #include "data/datafiles.h"
 #include "editor/editor.h"
 #include "screens/board_view.h"
@@ -11,6 +12,9 @@
 #include "widgets/window_util.h"
 
 #include <QApplication>
+#include <QMessageBox>
+
+#include <csignal>
 
 int main(int, char **argv)
 {
@@ -25,6 +29,18 @@ int main(int, char **argv)
     Shared &s = shared();
     s.App_Dir = folderWithSeparator(QCoreApplication::applicationDirPath());
     auto *splash = new frmSplash;
+    // A write past the file-size limit fails and is reported, not fatal.
+    std::signal(SIGXFSZ, SIG_IGN);
+    // One copy writes a data folder; a second one only reads it.
+    if (claimDataFolder(dataFolder(s)) == FolderClaim::OtherCopy) {
+        QMessageBox::information(nullptr, QStringLiteral("도미솔게임"),
+                                 QStringLiteral("도미솔게임이 이 자료 폴더에서 이미 열려 있습니다.\n"
+                                                "이 창은 읽기 전용으로 열립니다: 게임은 할 수 있지만, "
+                                                "문제를 고쳐도 저장되지 않습니다.\n"
+                                                "문제를 고치려면 먼저 연 창을 쓰세요."));
+    } else {
+        removeStaleTemporaries(dataFolder(s));
+    }
     Load_Quiz(s);
     Clear_Used_Flag(s);
     // The start screen needs neither face: the two font files are read once it is up.

@@ -12,6 +12,7 @@
 #include "screens/frm_main1.h"
 #include "screens/frm_main2.h"
 #include "screens/splash.h"
+#include "tests/bomb_picture.h"
 #include "tests/manual_clock.h"
 #include "widgets/fonts.h"
 #include "widgets/qt_translations.h"
@@ -31,6 +32,15 @@
 #include <cstdio>
 #include <map>
 #include <vector>
+
+// A step the benchmark cannot go on without.
+#define QVERIFY_BENCH(ok)                                                   \
+    do {                                                                    \
+        if (!(ok)) {                                                        \
+            std::fprintf(stderr, "benchmark set-up failed: %s\n", #ok);    \
+            return 1;                                                       \
+        }                                                                   \
+    } while (0)
 
 namespace {
 
@@ -248,6 +258,26 @@ int main(int argc, char **argv)
         big.push_back(choose(9));
     }
     out.push_back({"choose_12mp_game", "ms", median(big)});
+
+    // Pictures that froze the board: a 30000 x 30000 PNG bomb and a named
+    // pipe. Each choice must return at once and keep the memory where it was.
+    QVERIFY_BENCH(writePngBomb(scratch.filePath(QStringLiteral("img/bomb.png")), 30000, 30000));
+    QVERIFY_BENCH(makeFifo(scratch.filePath(QStringLiteral("img/pipe.jpg"))));
+    const double beforeBombs = residentMb();
+    s.Picture_Table[8] = QStringLiteral("bomb.png;폭탄");
+    s.Picture_Table[7] = QStringLiteral("pipe.jpg;파이프");
+    std::vector<double> bomb, pipe;
+    for (int k = 0; k < 5; ++k) {
+        choose(0);
+        bomb.push_back(choose(8));
+        choose(0);
+        pipe.push_back(choose(7));
+        QCoreApplication::processEvents();
+    }
+    out.push_back({"choose_bomb_game_worst", "ms", *std::max_element(bomb.begin(), bomb.end())});
+    out.push_back({"choose_fifo_game_worst", "ms", *std::max_element(pipe.begin(), pipe.end())});
+    out.push_back({"rss_growth_bomb_and_fifo", "MB", residentMb() - beforeBombs});
+    s.Picture_Table[8] = s.Picture_Table[7] = QString();
 
     double at10 = 0;
     for (int k = 1; k <= 50; ++k) {

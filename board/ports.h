@@ -14,8 +14,9 @@ public:
 class PictureLoader {
 public:
     virtual ~PictureLoader() = default;
-    // True when the file at path reads as a picture (by content); the loader
-    // then holds it as the current game picture. False keeps the previous one.
+    // True when the file at path is accepted as a picture (by content, from
+    // its header); the loader then makes it the current game picture, perhaps
+    // a moment later. False keeps the previous one.
     virtual bool loadPicture(const QString &path) = 0;
 };
 

@@ -2,6 +2,7 @@
 // Integers are 16-bit signed; every value starts as 0 or empty.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <array>
@@ -19,6 +20,10 @@ struct Shared {
     // Quiz_Table[game][question]: raw quiz line; game 10 and question 9 unused.
     std::array<std::array<QString, 10>, 11> Quiz_Table;
     std::array<QString, 11> Picture_Table;  // raw picture line; entry 10 unused
+    // The bytes each line was read with (no CR LF): a save writes them back
+    // unchanged while the line's table entry is still what they decode to.
+    std::array<std::array<QByteArray, 9>, 10> Quiz_Bytes;
+    std::array<QByteArray, 10> Picture_Bytes;
     QString Play_State;                     // "", "end" or "play"
     QString App_Dir;                        // program folder, one trailing separator
 };

@@ -2,21 +2,18 @@
 
 #include "core/shared_state.h"
 #include "data/cp949.h"
+#include "data/data_folder.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QList>
-#include <QSaveFile>
 
 namespace {
 
 // The file's lines without their CR LF (or LF); nothing when it cannot be read.
-QList<QByteArray> readLines(const QString &path)
+QList<QByteArray> splitLines(const QByteArray &all)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray all = f.readAll();
     QList<QByteArray> lines = all.split('\n');
     // Text after the last line break is a line too; a final break ends the last one.
     if (!lines.isEmpty() && lines.last().isEmpty())
@@ -27,28 +24,60 @@ QList<QByteArray> readLines(const QString &path)
     return lines;
 }
 
+// Only regular files are read: a named pipe would never end.
+QByteArray readDataFile(const QString &path)
+{
+    QFile f(path);
+    if (!QFileInfo(path).isFile() || !f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+
 const QByteArray kCrLf("\r\n");
+
+// The line as the file gets it: its old bytes while they still say the same.
+QByteArray lineBytes(const QString &text, const QByteArray &readWith)
+{
+    if (!readWith.isEmpty() && decodeCp949(readWith) == text)
+        return readWith;
+    return encodeCp949(text);
+}
 
 }  // namespace
 
+QString dataFolder(const Shared &s)
+{
+    return s.App_Dir;
+}
+
+void loadTables(Shared &s, const QByteArray &quizFile, const QByteArray &pictureFile)
+{
+    const QList<QByteArray> quiz = splitLines(quizFile);
+    int k = 0;
+    for (int game = 0; game <= 9; ++game) {
+        for (int q = 0; q <= 8; ++q, ++k) {
+            s.Quiz_Bytes[game][q] = k < quiz.size() ? quiz.at(k) : QByteArray();
+            s.Quiz_Table[game][q] = decodeCp949(s.Quiz_Bytes[game][q]);
+        }
+    }
+    const QList<QByteArray> pics = splitLines(pictureFile);
+    for (int game = 0; game <= 9; ++game) {
+        s.Picture_Bytes[game] = game < pics.size() ? pics.at(game) : QByteArray();
+        s.Picture_Table[game] = decodeCp949(s.Picture_Bytes[game]);
+    }
+}
+
 void Load_Quiz(Shared &s)
 {
-    const QList<QByteArray> quiz = readLines(s.App_Dir + kQuizFileName);
-    int k = 0;
-    for (int game = 0; game <= 9; ++game)
-        for (int q = 0; q <= 8; ++q, ++k)
-            s.Quiz_Table[game][q] = k < quiz.size() ? decodeCp949(quiz.at(k)) : QString();
-
-    const QList<QByteArray> pics = readLines(s.App_Dir + kPictureFileName);
-    for (int game = 0; game <= 9; ++game)
-        s.Picture_Table[game] = game < pics.size() ? decodeCp949(pics.at(game)) : QString();
+    const QString folder = dataFolder(s);
+    loadTables(s, readDataFile(folder + kQuizFileName), readDataFile(folder + kPictureFileName));
 }
 
 QByteArray pictureFileBytes(const Shared &s)
 {
     QByteArray out;
     for (int game = 0; game <= 9; ++game)
-        out += encodeCp949(s.Picture_Table[game]) + kCrLf;
+        out += lineBytes(s.Picture_Table[game], s.Picture_Bytes[game]) + kCrLf;
     return out + kCrLf;
 }
 
@@ -57,30 +86,41 @@ QByteArray quizFileBytes(const Shared &s)
     QByteArray out;
     for (int game = 0; game <= 9; ++game)
         for (int q = 0; q <= 8; ++q)
-            out += encodeCp949(s.Quiz_Table[game][q]) + kCrLf;
+            out += lineBytes(s.Quiz_Table[game][q], s.Quiz_Bytes[game][q]) + kCrLf;
     return out + kCrLf;
+}
+
+WriteError saveGameFiles(const Shared &s, const QString &pictureName, const QByteArray &pictureBytes)
+{
+    const QString folder = dataFolder(s);
+    if (claimDataFolder(folder) == FolderClaim::OtherCopy)
+        return WriteError{WriteError::OtherCopy, folder + kQuizFileName, 0};
+    FileBatch batch;
+    if (!pictureName.isEmpty()) {
+        const QString pictures = folder + kPictureFolder;
+        if (!QFileInfo(pictures).isDir() && QFileInfo(folder).isDir())
+            QDir(folder).mkdir(kPictureFolder);  // the check below tells what failed
+        batch.add(pictures + pictureName, pictureBytes);
+    }
+    // The picture file before the quiz file, as they are renamed.
+    batch.add(folder + kPictureFileName, pictureFileBytes(s));
+    batch.add(folder + kQuizFileName, quizFileBytes(s));
+    batch.commit();
+    return batch.error();
 }
 
 bool writeFileAtomically(const QString &path, const QByteArray &bytes)
 {
-    const QFileInfo info(path);
-    if (info.exists() && (info.isDir() || !(info.permissions() & QFileDevice::WriteOwner)))
-        return false;
-    QSaveFile f(path);
-    f.setDirectWriteFallback(false);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    if (f.write(bytes) != bytes.size())
-        return false;  // the temporary file goes with f
-    return f.commit();
+    FileBatch batch;
+    return batch.add(path, bytes) && batch.commit();
 }
 
 bool savePictureFile(const Shared &s)
 {
-    return writeFileAtomically(s.App_Dir + kPictureFileName, pictureFileBytes(s));
+    return writeFileAtomically(dataFolder(s) + kPictureFileName, pictureFileBytes(s));
 }
 
 bool saveQuizFile(const Shared &s)
 {
-    return writeFileAtomically(s.App_Dir + kQuizFileName, quizFileBytes(s));
+    return writeFileAtomically(dataFolder(s) + kQuizFileName, quizFileBytes(s));
 }

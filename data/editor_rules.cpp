@@ -15,8 +15,26 @@ bool isLineBreak(QChar c)
            || c == QChar::ParagraphSeparator;
 }
 
-// Drops the characters (whole surrogate pairs) that CP949 cannot hold.
-QString keepCp949(const QString &text)
+bool isDash(char32_t c)
+{
+    return (c >= 0x2010 && c <= 0x2015) || c == 0x2212 || c == 0xFE58 || c == 0xFE63 || c == 0xFF0D;
+}
+
+// A character CP949 cannot hold as the files can: its plain form (accents
+// and ligatures taken apart, marks dropped), a dash as "-", else nothing.
+QString nearestHeld(const QString &one)
+{
+    if (isDash(one.toUcs4().value(0)))
+        return QStringLiteral("-");
+    QString plain;
+    for (const QChar c : one.normalized(QString::NormalizationForm_KD))
+        if (c.category() != QChar::Mark_NonSpacing && c.category() != QChar::Mark_Enclosing)
+            plain += c;
+    return !plain.isEmpty() && plain != one && cp949CanHold(plain) ? plain : QString();
+}
+
+// Replaces the characters (whole surrogate pairs) that CP949 cannot hold.
+QString keepCp949(const QString &text, QStringList &changes)
 {
     if (cp949CanHold(text))
         return text;
@@ -26,8 +44,15 @@ QString keepCp949(const QString &text)
         const qsizetype n =
             (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) ? 2 : 1;
         const QString one = text.mid(i, n);
-        if (cp949CanHold(one))
+        if (cp949CanHold(one)) {
             out += one;
+        } else {
+            const QString near = nearestHeld(one);
+            out += near;
+            const QString change = near.isEmpty() ? one + QStringLiteral(" 뺌") : one + QStringLiteral("→") + near;
+            if (!changes.contains(change))
+                changes << change;
+        }
         i += n;
     }
     return out;
@@ -43,6 +68,19 @@ bool isAsciiLetterOrDigit(QChar c)
 
 QString cleanBoxText(const QString &text, BoxKind kind)
 {
+    return cleanBoxTextReport(text, kind).text;
+}
+
+QString cleanedTextNotice(const QStringList &changes)
+{
+    if (changes.isEmpty())
+        return QString();
+    return QStringLiteral("파일에 담을 수 없는 글자를 바꿨습니다: ") + changes.join(QStringLiteral(", "));
+}
+
+CleanedText cleanBoxTextReport(const QString &text, BoxKind kind)
+{
+    CleanedText result;
     QString out;
     out.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -53,11 +91,17 @@ QString cleanBoxText(const QString &text, BoxKind kind)
             if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
                 ++i;
             out += QLatin1Char(' ');
+        } else if (c == QLatin1Char('\t')) {
+            out += QLatin1Char(' ');
+            const QString change = QStringLiteral("탭→빈칸");
+            if (!result.changes.contains(change))
+                result.changes << change;
         } else {
             out += c;
         }
     }
-    return keepCp949(out);
+    result.text = keepCp949(out, result.changes);
+    return result;
 }
 
 QString safeExtension(const QString &ext)

@@ -16,9 +16,22 @@ enum class BoxKind {
 };
 
 // Text as it may enter a box: ";" becomes "；" (U+FF1B) so no field splits,
-// line breaks become spaces except in a question (a CR LF pair gives one),
-// and characters CP949 cannot hold are dropped.
+// line breaks become spaces except in a question (a CR LF pair gives one), a
+// tab becomes a space (an answer must stay typeable), and characters CP949
+// cannot hold become their nearest plain form (é → e, – → -) or are dropped.
 QString cleanBoxText(const QString &text, BoxKind kind);
+
+// The same, with the changes the host should hear of: tabs and characters
+// the files cannot hold ("é→e", "😀 뺌"); ";" and line breaks are the boxes'
+// own rules and not listed.
+struct CleanedText {
+    QString text;
+    QStringList changes;
+};
+CleanedText cleanBoxTextReport(const QString &text, BoxKind kind);
+
+// One sentence for the host about changes (empty for none).
+QString cleanedTextNotice(const QStringList &changes);
 
 // Only ASCII letters and digits of an extension, so no name leaves "img/".
 QString safeExtension(const QString &ext);

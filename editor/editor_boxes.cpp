@@ -12,6 +12,14 @@ MultiLineBox::MultiLineBox(BoxKind kind, QWidget *parent)
     connect(this, &QPlainTextEdit::textChanged, m_entry, &HangulEntry::textChanged);
 }
 
+QString MultiLineBox::cleaned(const QString &text)
+{
+    const CleanedText c = cleanBoxTextReport(text, m_kind);
+    if (!c.changes.isEmpty())
+        emit textAltered(cleanedTextNotice(c.changes));
+    return c.text;
+}
+
 void MultiLineBox::keyPressEvent(QKeyEvent *e)
 {
     const bool isEnter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
@@ -22,7 +30,7 @@ void MultiLineBox::keyPressEvent(QKeyEvent *e)
     }
     const QString typed = e->text();
     if (!isEnter && !typed.isEmpty() && !(e->modifiers() & (Qt::ControlModifier | Qt::MetaModifier))) {
-        const QString clean = cleanBoxText(typed, m_kind);
+        const QString clean = cleaned(typed);
         if (clean != typed) {
             if (!clean.isEmpty())
                 insertPlainText(clean);
@@ -36,7 +44,7 @@ void MultiLineBox::keyPressEvent(QKeyEvent *e)
 void MultiLineBox::inputMethodEvent(QInputMethodEvent *e)
 {
     const QString commit = e->commitString();
-    const QString clean = cleanBoxText(commit, m_kind);
+    const QString clean = cleaned(commit);
     if (clean == commit) {
         QPlainTextEdit::inputMethodEvent(e);
         return;
@@ -52,7 +60,7 @@ void MultiLineBox::insertFromMimeData(const QMimeData *source)
     if (!source || !source->hasText())
         return;
     QMimeData cleaned;
-    cleaned.setText(cleanBoxText(source->text(), m_kind));
+    cleaned.setText(this->cleaned(source->text()));
     QPlainTextEdit::insertFromMimeData(&cleaned);
 }
 
@@ -63,7 +71,10 @@ CleaningValidator::CleaningValidator(BoxKind kind, QObject *parent)
 
 QValidator::State CleaningValidator::validate(QString &input, int &pos) const
 {
-    const QString clean = cleanBoxText(input, m_kind);
+    const CleanedText c = cleanBoxTextReport(input, m_kind);
+    const QString &clean = c.text;
+    if (!c.changes.isEmpty())
+        emit altered(cleanedTextNotice(c.changes));
     if (clean != input) {
         pos = int(qMin(cleanBoxText(input.left(pos), m_kind).size(), clean.size()));
         input = clean;
@@ -78,5 +89,7 @@ void CleaningValidator::fixup(QString &input) const
 
 OneLineBox::OneLineBox(QWidget *parent) : HangulLineEdit(parent)
 {
-    setValidator(new CleaningValidator(BoxKind::Answer, this));
+    auto *validator = new CleaningValidator(BoxKind::Answer, this);
+    connect(validator, &CleaningValidator::altered, this, &OneLineBox::textAltered);
+    setValidator(validator);
 }

@@ -28,6 +28,8 @@ public:
 
 signals:
     void hangulModeChanged(bool hangul);
+    // Text entering the box was changed so the files can hold it (cleanedTextNotice).
+    void textAltered(const QString &notice);
 
 protected:
     void keyPressEvent(QKeyEvent *e) override;
@@ -35,6 +37,8 @@ protected:
     void insertFromMimeData(const QMimeData *source) override;
 
 private:
+    QString cleaned(const QString &text);  // announces what changed
+
     BoxKind m_kind;
     HangulEntry *m_entry;
 };
@@ -47,6 +51,9 @@ public:
     State validate(QString &input, int &pos) const override;
     void fixup(QString &input) const override;
 
+signals:
+    void altered(const QString &notice) const;
+
 private:
     BoxKind m_kind;
 };
@@ -56,4 +63,7 @@ class OneLineBox : public HangulLineEdit {
     Q_OBJECT
 public:
     explicit OneLineBox(QWidget *parent = nullptr);
+
+signals:
+    void textAltered(const QString &notice);
 };

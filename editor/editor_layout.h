@@ -102,11 +102,17 @@ inline constexpr Box Picture4{284, -40, 553, 75};
 inline constexpr Box Pic_IMGBOX{8, 4, 835, 583};  // where the layout step puts it
 inline constexpr int kThumbSize = 100;
 inline constexpr int kThumbColumns = 7;
-inline constexpr int kThumbStep = 110;
+inline constexpr int kThumbStep = 110;     // across
+inline constexpr int kThumbRowStep = 104;  // down: the rows end above the window's 취소
 constexpr Box IB_Img(int i)
 {
-    return {34 + kThumbStep * (i % kThumbColumns), 22 + kThumbStep * (i / kThumbColumns),
+    return {34 + kThumbStep * (i % kThumbColumns), 8 + kThumbRowStep * (i / kThumbColumns),
             kThumbSize, kThumbSize};
 }
+// The store's own way out, lying where the window's 취소 lies under it, so a
+// click meant for 취소 closes the store and picks nothing.
+inline constexpr Box StoreClose{Command1.x - Pic_IMGBOX.x, Command1.y - Pic_IMGBOX.y, Command1.width,
+                                Command1.height};
+inline constexpr const char *kStoreCloseText = "닫기";
 
 }  // namespace editor_layout

@@ -16,12 +16,14 @@
 #include "widgets/artwork.h"
 #include "widgets/board_font.h"
 #include "widgets/picture_files.h"
+#include "widgets/quit_checks.h"
 #include "widgets/window_util.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 
@@ -77,6 +79,29 @@ QString column(const char *arrows)
 
 }  // namespace
 
+FrmInput::KeepChanges askAboutChanges(QWidget *parent)
+{
+    QMessageBox box(QMessageBox::Question, QString::fromUtf8(el::kCaption),
+                    QStringLiteral("고친 내용을 아직 저장하지 않았습니다. 저장할까요?"),
+                    QMessageBox::NoButton, parent);
+    QPushButton *save = box.addButton(QStringLiteral("저장"), QMessageBox::AcceptRole);
+    QPushButton *discard = box.addButton(QStringLiteral("저장 안 함"), QMessageBox::DestructiveRole);
+    QPushButton *stay = box.addButton(QStringLiteral("취소"), QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.setEscapeButton(stay);
+    box.exec();
+    if (box.clickedButton() == save)
+        return FrmInput::KeepChanges::Save;
+    if (box.clickedButton() == discard)
+        return FrmInput::KeepChanges::Discard;
+    return FrmInput::KeepChanges::Stay;
+}
+
+void showSaveProblem(QWidget *parent, const QString &text)
+{
+    QMessageBox::warning(parent, QString::fromUtf8(el::kCaption), text);
+}
+
 QString choosePictureFile(QWidget *parent)
 {
     return QFileDialog::getOpenFileName(parent, QStringLiteral("열기"), QString(),
@@ -90,7 +115,9 @@ FrmInput::FrmInput(Shared &s, std::function<void()> mainRenew, QWidget *owner)
       m_mainRenew(std::move(mainRenew)),
       m_chooser(choosePictureFile),
       m_examples(exampleImage),
-      m_game(s.Edit_Game_No)
+      m_game(s.Edit_Game_No),
+      m_ask(askAboutChanges),
+      m_tell(showSaveProblem)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QString::number(m_game + 1) + QString::fromUtf8(el::kCaption));
@@ -163,8 +190,29 @@ FrmInput::FrmInput(Shared &s, std::function<void()> mainRenew, QWidget *owner)
     connect(m_command3, &QPushButton::clicked, this, &FrmInput::showStore);
     connect(m_command6, &QPushButton::clicked, this, &FrmInput::browse);
     connect(m_store, &PictureStore::picked, this, &FrmInput::pickExample);
-    connect(qApp, &QApplication::focusChanged, this,
-            [this](QWidget *, QWidget *now) { onFocusChanged(now); });
+    m_focusWatch = connect(qApp, &QApplication::focusChanged, this,
+                           [this](QWidget *, QWidget *now) { onFocusChanged(now); });
+
+    m_notice = new QLabel(this);
+    m_notice->setWordWrap(true);
+    m_notice->setAutoFillBackground(true);
+    m_notice->setFrameStyle(QFrame::Box | QFrame::Plain);
+    {
+        QPalette pal = m_notice->palette();
+        pal.setColor(QPalette::Window, QColor(0xFF, 0xF4, 0xC0));
+        pal.setColor(QPalette::WindowText, Qt::black);
+        m_notice->setPalette(pal);
+    }
+    m_notice->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_notice->hide();
+    connect(m_text1, &MultiLineBox::textAltered, this, [this](const QString &n) { showNotice(m_text1, n); });
+    for (int i = 0; i < 9; ++i) {
+        connect(m_qa1[i], &MultiLineBox::textAltered, this, [this, i](const QString &n) { showNotice(m_qa1[i], n); });
+        connect(m_answer[i], &OneLineBox::textAltered, this,
+                [this, i](const QString &n) { showNotice(m_answer[i], n); });
+    }
+    // Unsaved edits stop the program from quitting until the host answers.
+    addQuitCheck(this, [this] { return !isVisible() || mayLeave(); });
 
     // Tab walks the caption, then each question with its answer.
     QWidget *prev = m_text1;
@@ -176,6 +224,13 @@ FrmInput::FrmInput(Shared &s, std::function<void()> mainRenew, QWidget *owner)
 
     Set_Data();
     m_store->setTitles(QStringList(m_exTitle.begin(), m_exTitle.begin() + kExampleCount));
+}
+
+FrmInput::~FrmInput()
+{
+    // Deleting the children moves the focus; the handler must not run on a
+    // window that is half gone.
+    disconnect(m_focusWatch);
 }
 
 void FrmInput::buildFrames()
@@ -210,7 +265,10 @@ void FrmInput::Set_Data()
 {
     const QString picLine = m_s.Picture_Table[m_game];
     const QString fileName = lineField(picLine, 1).value_or(QString());
-    m_image1 = loadPicture(m_s.App_Dir + kPictureFolder + fileName);
+    const PictureFile picture = fileName.isEmpty() ? PictureFile{}
+                                                   : loadPicture(dataFolder(m_s) + kPictureFolder + fileName);
+    m_image1 = picture.image;
+    m_pictureError = picture.error;
     if (const auto caption = lineField(picLine, 2))
         m_text1->setPlainText(*caption);
     m_imgExt = extensionFromPictureName(fileName);
@@ -223,6 +281,8 @@ void FrmInput::Set_Data()
         m_frame[i]->move(el::frameX(i), el::frameY(i));
     }
     Set_EX_Img();
+    m_opened = boxes();
+    m_pictureChanged = false;
     update();
 }
 
@@ -274,10 +334,50 @@ void FrmInput::onFocusChanged(QWidget *now)
             bringFrameIntoView(i);
 }
 
-void FrmInput::save()
+GameEdit FrmInput::boxes() const
+{
+    GameEdit edit;
+    edit.caption = m_text1->toPlainText();
+    for (int i = 0; i < 9; ++i) {
+        edit.questions[i] = m_qa1[i]->toPlainText();
+        edit.answers[i] = m_answer[i]->text();
+    }
+    return edit;
+}
+
+bool FrmInput::hasChanges() const
+{
+    if (m_pictureChanged || !m_text1->composition().isEmpty())
+        return true;
+    for (int i = 0; i < 9; ++i)
+        if (!m_qa1[i]->composition().isEmpty() || !m_answer[i]->composition().isEmpty())
+            return true;
+    const GameEdit now = boxes();
+    return now.caption != m_opened.caption || now.questions != m_opened.questions
+           || now.answers != m_opened.answers;
+}
+
+bool FrmInput::mayLeave()
+{
+    if (m_left || !hasChanges())
+        return true;
+    raise();
+    activateWindow();
+    switch (m_ask ? m_ask(this) : KeepChanges::Stay) {
+    case KeepChanges::Save:
+        return save();
+    case KeepChanges::Discard:
+        return true;
+    case KeepChanges::Stay:
+        break;
+    }
+    return false;
+}
+
+bool FrmInput::save()
 {
     if (m_left)
-        return;
+        return true;
     // A syllable still being composed belongs to what the host typed, also
     // when the save comes from where no focus change finished it.
     m_text1->commitComposition();
@@ -285,20 +385,26 @@ void FrmInput::save()
         m_qa1[i]->commitComposition();
         m_answer[i]->commitComposition();
     }
-    const QString name = storedPictureName(m_game, m_imgExt);
-    const bool stored = storePictureAsBitmap(m_image1, m_s.App_Dir + kPictureFolder + name);
-    GameEdit edit;
-    edit.caption = m_text1->toPlainText();
-    for (int i = 0; i < 9; ++i) {
-        edit.questions[i] = m_qa1[i]->toPlainText();
-        edit.answers[i] = m_answer[i]->text();
+    // The edit goes into a copy of the tables; they take it only once both
+    // files and the picture are written.
+    Shared saved = m_s;
+    const QString name = m_image1.isNull() ? QString() : storedPictureName(m_game, m_imgExt);
+    applyGameEdit(saved, m_game, boxes(), name);
+    const WriteError error = saveGameFiles(saved, name, bitmapBytes(m_image1));
+    if (error.failed()) {
+        if (m_tell)
+            m_tell(this, QStringLiteral("이 게임의 문제와 그림을 저장하지 못했습니다.\n%1\n\n"
+                                        "Quiz.qdf, BIP.QDF와 그림은 저장하기 전 그대로이고, "
+                                        "고친 내용은 이 창에 남아 있습니다.")
+                             .arg(writeErrorText(error)));
+        return false;
     }
-    applyGameEdit(m_s, m_game, edit, stored ? name : QString());
-    savePictureFile(m_s);
-    saveQuizFile(m_s);
+    m_s.Quiz_Table = saved.Quiz_Table;
+    m_s.Picture_Table = saved.Picture_Table;
     m_s.Edit_Game_No = std::int16_t(m_game);
     m_left = true;
     close();
+    return true;
 }
 
 void FrmInput::cancel()
@@ -308,6 +414,20 @@ void FrmInput::cancel()
     m_left = true;
     Main_Renew();
     close();
+}
+
+void FrmInput::showNotice(QWidget *box, const QString &text)
+{
+    if (text.isEmpty())
+        return;
+    m_notice->setText(text);
+    const QPoint at = box->mapTo(this, QPoint(0, box->height()));
+    const int width = qMax(box->width(), 300);
+    m_notice->setFixedWidth(width);
+    m_notice->adjustSize();
+    m_notice->move(qBound(0, at.x(), this->width() - width), qMin(at.y() + 2, height() - m_notice->height()));
+    m_notice->show();
+    m_notice->raise();
 }
 
 void FrmInput::showStore()
@@ -323,6 +443,8 @@ void FrmInput::pickExample(int index)
     if (picture.isNull())
         return;  // the illustration is not built in: nothing changes
     m_image1 = picture;
+    m_pictureError.clear();
+    m_pictureChanged = true;
     m_text1->setPlainText(m_exTitle[index]);
     m_imgExt = QStringLiteral("jpg");
     update(rectOf(el::Image1));
@@ -333,10 +455,15 @@ void FrmInput::browse()
     const QString path = m_chooser ? m_chooser(this) : QString();
     if (path.isEmpty())
         return;
-    const QImage picture = loadPicture(path);
-    if (picture.isNull())
+    const PictureFile picture = loadPicture(path);
+    if (picture.image.isNull()) {
+        if (m_tell)
+            m_tell(this, QStringLiteral("그림을 가져오지 못했습니다.\n%1").arg(picture.error));
         return;
-    m_image1 = picture;
+    }
+    m_image1 = picture.image;
+    m_pictureError.clear();
+    m_pictureChanged = true;
     m_imgExt = extensionFromChosenFile(path);
     m_text1->clear();
     update(rectOf(el::Image1));
@@ -350,6 +477,11 @@ void FrmInput::paintEvent(QPaintEvent *)
     if (!m_image1.isNull()) {
         p.setRenderHint(QPainter::SmoothPixmapTransform);
         p.drawImage(rectOf(el::Image1), m_image1, previewCrop());
+    } else if (!m_pictureError.isEmpty()) {
+        // Why there is no picture, where the picture would be.
+        p.setPen(QColor::fromRgb(el::kWhite));
+        p.drawText(rectOf(el::Image1).adjusted(12, 12, -12, -12), Qt::AlignCenter | Qt::TextWordWrap,
+                   QStringLiteral("그림을 보여 줄 수 없습니다.\n") + m_pictureError);
     }
 }
 
@@ -360,7 +492,11 @@ QRect FrmInput::previewCrop() const
 
 void FrmInput::closeEvent(QCloseEvent *e)
 {
-    // Leaving by the title bar is a cancel.
+    // Leaving by the title bar is a cancel, after asking about unsaved edits.
+    if (!m_left && !mayLeave()) {
+        e->ignore();
+        return;
+    }
     if (!m_left) {
         m_left = true;
         Main_Renew();

@@ -4,6 +4,8 @@
 // the picture and both data files, the cancel changes nothing.
 #pragma once
 
+#include "data/editor_rules.h"
+
 #include <QImage>
 #include <QString>
 #include <QStringList>
@@ -26,16 +28,35 @@ class FrmInput : public QWidget {
 public:
     // Asks for a picture file; an empty path means the host cancelled.
     using FileChooser = std::function<QString(QWidget *parent)>;
+    // What the host chose when asked about unsaved changes.
+    enum class KeepChanges { Save, Discard, Stay };
+    // Asks 저장 / 저장 안 함 / 취소 about the unsaved changes.
+    using ChangesQuestion = std::function<KeepChanges(QWidget *parent)>;
+    // Tells the host something went wrong (a message box in the program).
+    using Messenger = std::function<void(QWidget *parent, const QString &text)>;
 
     // Loads the editor for s.Edit_Game_No and fills it (Set_Data). mainRenew
     // is Main_Renew: it makes the board in use accept input again.
     FrmInput(Shared &s, std::function<void()> mainRenew, QWidget *owner = nullptr);
+    ~FrmInput() override;
 
     int game() const { return m_game; }
     void setFileChooser(FileChooser chooser) { m_chooser = std::move(chooser); }
     // Where example picture i comes from (null: not built in).
     using ExampleSource = std::function<QImage(int index)>;
     void setExampleSource(ExampleSource source) { m_examples = std::move(source); }
+    void setChangesQuestion(ChangesQuestion ask) { m_ask = std::move(ask); }
+    void setMessenger(Messenger tell) { m_tell = std::move(tell); }
+
+    // The boxes or the picture differ from what the game held when opened.
+    bool hasChanges() const;
+    // Asks about unsaved changes when there are any; true when the editor may
+    // go (saved, or the host chose not to save), false to stay.
+    bool mayLeave();
+    // The last note about typed or pasted text the files cannot hold.
+    QLabel *notice() const { return m_notice; }
+    // Why the game's picture could not be shown (empty when it could).
+    const QString &pictureError() const { return m_pictureError; }
 
     void Set_Data();
     void Set_EX_Img();
@@ -68,7 +89,7 @@ public:
 public slots:
     void scrollUp();    // Command4 ▲
     void scrollDown();  // Command5 ▼
-    void save();        // Command2 저장하기
+    bool save();        // Command2 저장하기; false when nothing was saved
     void cancel();      // Command1 취소
     void showStore();   // Command3 그림창고
     void pickExample(int index);  // IB_Img(index)
@@ -83,6 +104,8 @@ private:
     void moveFrames(int dy);
     void bringFrameIntoView(int i);
     void onFocusChanged(QWidget *now);
+    GameEdit boxes() const;
+    void showNotice(QWidget *box, const QString &text);
 
     Shared &m_s;
     std::function<void()> m_mainRenew;
@@ -90,6 +113,13 @@ private:
     ExampleSource m_examples;
     const int m_game;
     bool m_left = false;  // saved or cancelled: the close is not a cancel
+    ChangesQuestion m_ask;
+    Messenger m_tell;
+    GameEdit m_opened;              // the boxes as Set_Data filled them
+    bool m_pictureChanged = false;  // a picture was picked or browsed
+    QString m_pictureError;
+    QLabel *m_notice = nullptr;
+    QMetaObject::Connection m_focusWatch;
 
     QImage m_image1;   // the picture at its stored size; the preview stretches it
     QString m_imgExt;  // Img_Ext
@@ -113,6 +143,11 @@ private:
     QPushButton *m_command6 = nullptr;
     PictureStore *m_store = nullptr;
 };
+
+// The question about unsaved changes as a message box: 저장 / 저장 안 함 / 취소.
+FrmInput::KeepChanges askAboutChanges(QWidget *parent);
+// A warning message box.
+void showSaveProblem(QWidget *parent, const QString &text);
 
 // The browse dialog: one file type "이미지화일" (*.jpg *.gif *.bmp), no start
 // folder, and nothing in it can rename, delete or create files.

@@ -2,10 +2,12 @@
 
 #include "editor/editor_layout.h"
 #include "widgets/artwork.h"
+#include "widgets/board_font.h"
 
 #include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPushButton>
 #include <QVector>
 
 namespace el = editor_layout;
@@ -70,6 +72,24 @@ PictureStore::PictureStore(QWidget *parent) : QFrame(parent)
         m_thumbs[i]->setGeometry(b.x, b.y, b.width, b.height);
         connect(m_thumbs[i], &ExampleThumb::clicked, this, &PictureStore::picked);
     }
+    const el::Box c = el::StoreClose;
+    m_close = new QPushButton(QString::fromUtf8(el::kStoreCloseText), this);
+    m_close->setGeometry(c.x, c.y, c.width, c.height);
+    m_close->setFont(boardFont(el::kFace, el::kSaveCancelFont.points, el::kSaveCancelFont.bold));
+    m_close->setAutoDefault(false);
+    m_close->setToolTip(QStringLiteral("그림창고 닫기 (Esc)"));
+    connect(m_close, &QPushButton::clicked, this, &QWidget::hide);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void PictureStore::keyPressEvent(QKeyEvent *e)
+{
+    if (e->key() == Qt::Key_Escape) {
+        hide();
+        e->accept();
+        return;
+    }
+    QFrame::keyPressEvent(e);
 }
 
 void PictureStore::setTitles(const QStringList &titles)
@@ -86,4 +106,5 @@ void PictureStore::showEvent(QShowEvent *e)
             m_thumbs[i]->setPixmap(thumbnail(i));
     }
     QFrame::showEvent(e);
+    setFocus();  // Escape reaches the store
 }

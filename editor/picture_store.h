@@ -25,11 +25,15 @@ private:
     LeftClick m_click;
 };
 
+class QPushButton;
+
+// Closed without a pick by its 닫기 button (where the window's 취소 lies) or Escape.
 class PictureStore : public QFrame {
     Q_OBJECT
 public:
     explicit PictureStore(QWidget *parent = nullptr);
     ExampleThumb *IB_Img(int i) const { return m_thumbs[i]; }
+    QPushButton *closeButton() const { return m_close; }
     void setTitles(const QStringList &titles);  // shown as each picture's tip
 
 signals:
@@ -37,8 +41,10 @@ signals:
 
 protected:
     void showEvent(QShowEvent *e) override;
+    void keyPressEvent(QKeyEvent *e) override;
 
 private:
+    QPushButton *m_close = nullptr;
     ExampleThumb *m_thumbs[kExampleCount] = {};
     bool m_thumbsLoaded = false;
 };

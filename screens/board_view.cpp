@@ -11,6 +11,7 @@
 #include "widgets/full_screen_button.h"
 #include "widgets/host_keys.h"
 #include "widgets/layout_qt.h"
+#include "widgets/quit_checks.h"
 #include "widgets/window_util.h"
 
 #include <QApplication>
@@ -63,13 +64,26 @@ void BoardView::attach(Board *board)
 {
     m_engine = board;
     connect(board, &Board::changed, this, &BoardView::sync);
-    connect(board, &Board::quitConfirmed, this, [this] {
-        m_quitting = true;
-        QCoreApplication::quit();
-    });
+    // The game's own question first (in the board), then the program-wide
+    // ones (the editor's unsaved changes): any of them may keep the board open.
+    connect(board, &Board::quitConfirmed, this, &BoardView::quitIfAllAgree);
     connect(board, &Board::pictureDrawn, this, [this] {
+        // A picture still being decoded shows as a blank under the tiles,
+        // never as the previous game's picture.
+        if (m_pictures.pending()) {
+            QImage blank(Img_SRC->size(), QImage::Format_RGB32);
+            blank.fill(Qt::white);
+            Img_SRC->drawPicture(blank);
+        } else {
+            Img_SRC->drawPicture(m_pictures.current());
+        }
+        m_drawnScript = 0;
+    });
+    m_pictures.setReadyHandler([this] {
+        // The decoded picture, with the captions drawn over it so far.
         Img_SRC->drawPicture(m_pictures.current());
         m_drawnScript = 0;
+        sync();
     });
 }
 
@@ -289,8 +303,7 @@ void BoardView::applyScale()
         return;
     // The game picture is read again for the size it is now drawn at.
     const QSize drawn = devicePixels(QSizeF(toQSize(layout::Img_SRC)) * scale.factor, devicePixelRatioF());
-    if (m_pictures.setDrawnSize(drawn))
-        Img_SRC->drawPicture(m_pictures.current());
+    m_pictures.setDrawnSize(drawn);  // redrawn by the ready handler
     if (moved) {
         sync();
         // Captions already drawn are kept by the picture area and redrawn at the new size.
@@ -335,10 +348,20 @@ void BoardView::paintEvent(QPaintEvent *)
 
 void BoardView::closeEvent(QCloseEvent *e)
 {
-    if (!m_quitting && m_engine && !m_engine->closeRequested(quitReasons())) {
-        e->ignore();  // the board asks first
+    if (m_quitting) {
+        e->accept();
         return;
     }
-    e->accept();
+    // The board asks first while a game runs; quitIfAllAgree() ends the program.
+    e->ignore();
+    if (m_engine && m_engine->closeRequested(quitReasons()))
+        quitIfAllAgree();
+}
+
+void BoardView::quitIfAllAgree()
+{
+    if (!mayQuit())
+        return;
+    m_quitting = true;
     QCoreApplication::quit();
 }

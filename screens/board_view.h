@@ -94,6 +94,9 @@ protected:
     void watchKeysOf(QWidget *child);
     bool hostKeyPressed(QKeyEvent *e, bool fromAnswerBox);
     QStringList quitReasons() const;
+    // The game agreed to end: the program-wide questions (unsaved edits) then
+    // decide, and the program ends unless one of them keeps it open.
+    void quitIfAllAgree();
 
     void showEvent(QShowEvent *e) override;
     void resizeEvent(QResizeEvent *e) override;

@@ -8,8 +8,10 @@
 #include "editor/editor_layout.h"
 #include "editor/frm_input.h"
 #include "editor/picture_store.h"
+#include "tests/bomb_picture.h"
 #include "tests/editor_fixture.h"
 #include "tests/file_io.h"
+#include "widgets/quit_checks.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -44,6 +46,9 @@ struct Fixture {
     QTemporaryDir dir;
     Shared s;
     QString renewLog;  // one "R" per Main_Renew
+    QStringList messages;  // what the editor told the host
+    int asked = 0;         // questions about unsaved changes
+    FrmInput::KeepChanges answer = FrmInput::KeepChanges::Discard;
 
     Fixture()
     {
@@ -70,10 +75,21 @@ struct Fixture {
     {
         s.Edit_Game_No = std::int16_t(game);
         auto *w = new FrmInput(s, [this] { renewLog += QLatin1Char('R'); });
+        answerFor(w);
         w->show();
         if (!QTest::qWaitForWindowExposed(w))
             return nullptr;
         return w;
+    }
+
+    // Questions and messages go to the fixture instead of a dialog.
+    void answerFor(FrmInput *w)
+    {
+        w->setMessenger([this](QWidget *, const QString &text) { messages << text; });
+        w->setChangesQuestion([this](QWidget *) {
+            ++asked;
+            return answer;
+        });
     }
 
     // Everything a cancel must leave alone.
@@ -164,6 +180,16 @@ bool isBitmapOfSize(const QString &path, QSize size)
 class TestEditor : public QObject {
     Q_OBJECT
 private slots:
+    void failedSaveSaysWhyAndKeepsEdits_data();
+    void failedSaveSaysWhyAndKeepsEdits();
+    void missingPictureFolderIsMadeOnSave();
+    void closingWithChangesAsks_data();
+    void closingWithChangesAsks();
+    void quitAsksWhileTheEditorHoldsChanges();
+    void storeHasAWayOut();
+    void pastedTextChangesAreShown();
+    void refusedPictureIsExplained();
+    void deletingAShownEditor();
     void windowAndStacking();
     void setDataFillsBoxes();
     void setDataPictureLine_data();
@@ -563,6 +589,7 @@ void TestEditor::cancelLeavesEverything()
         clickAt(w, centre(el::Command1));
     unload();
     QVERIFY(!w);
+    QCOMPARE(f.asked, byTitleBar ? 1 : 0);  // 취소 is the host's own choice
     QCOMPARE(f.renewLog, QStringLiteral("R"));
     QVERIFY(f.snapshot() == before);
 }
@@ -651,34 +678,29 @@ void TestEditor::boxesKeepFieldsWhole()
 void TestEditor::pictureNotStoredKeepsOldName_data()
 {
     QTest::addColumn<QString>("fault");
-    QTest::newRow("img folder missing") << "no folder";
-    QTest::newRow("stored name read-only") << "read-only";
     QTest::newRow("preview empty") << "no picture";
 }
 
+// With no picture to store, the questions and caption are saved under the old name.
 void TestEditor::pictureNotStoredKeepsOldName()
 {
     QFETCH(QString, fault);
     Fixture f;
     QVERIFY(writePicture(f.img(QStringLiteral("old.jpg")), QSize(20, 20)));
     f.s.Picture_Table[2] = QStringLiteral("old.jpg;옛 설명");
-    if (fault == QLatin1String("no picture"))
-        QVERIFY(QFile::remove(f.img(QStringLiteral("old.jpg"))));
-    if (fault == QLatin1String("read-only"))
-        QVERIFY(QFile::setPermissions(f.img(QStringLiteral("3.jpg")), QFile::ReadOwner | QFile::ReadGroup));
+    QVERIFY(QFile::remove(f.img(QStringLiteral("old.jpg"))));
     QPointer<FrmInput> w = f.open(2);
-    if (fault == QLatin1String("no folder"))
-        QVERIFY(QDir(f.s.App_Dir + QStringLiteral("img")).removeRecursively());
+    QVERIFY(!w->pictureError().isEmpty());  // the preview says why it is empty
     const auto before = f.snapshot();
     w->Text1()->setPlainText(QStringLiteral("새 설명"));
     w->qa1(0)->setPlainText(QStringLiteral("새 질문"));
-    w->save();
+    QVERIFY(w->save());
 
     QCOMPARE(f.s.Picture_Table[2], QStringLiteral("old.jpg;새 설명"));
     QCOMPARE(f.reloaded().Picture_Table[2], QStringLiteral("old.jpg;새 설명"));
     QCOMPARE(f.reloaded().Quiz_Table[2][0], QStringLiteral("새 질문;답1"));
-    QCOMPARE(f.snapshot().imgFiles, before.imgFiles);  // nothing stored, no folder made
-    QCOMPARE(QDir(f.s.App_Dir + QStringLiteral("img")).exists(), fault != QLatin1String("no folder"));
+    QCOMPARE(f.snapshot().imgFiles, before.imgFiles);
+    QVERIFY(f.messages.isEmpty());
 }
 
 void TestEditor::secondOpenKeepsTheGameOnScreen()
@@ -718,6 +740,178 @@ void TestEditor::secondOpenKeepsTheGameOnScreen()
     again->cancel();
     unload();
     QCOMPARE(renewed, 1);
+}
+
+void TestEditor::failedSaveSaysWhyAndKeepsEdits_data()
+{
+    QTest::addColumn<QString>("readOnly");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("read-only Quiz.qdf") << "Quiz.qdf" << "'Quiz.qdf' 파일이 읽기 전용입니다.";
+    QTest::newRow("read-only picture") << "img/3.jpg" << "'3.jpg' 파일이 읽기 전용입니다.";
+    QTest::newRow("read-only folder") << "." << "폴더가 읽기 전용이라";
+}
+
+// Nothing is written, the host is told what and why, and the editor stays
+// open with every edit.
+void TestEditor::failedSaveSaysWhyAndKeepsEdits()
+{
+    QFETCH(QString, readOnly);
+    QFETCH(QString, says);
+    Fixture f;
+    QPointer<FrmInput> w = f.open(2);
+    w->setExampleSource([](int) { return QImage(10, 10, QImage::Format_RGB32); });
+    w->pickExample(5);
+    w->qa1(0)->setPlainText(QStringLiteral("새 질문"));
+    const QString path = f.path(readOnly);
+    QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner));
+    const auto before = f.snapshot();
+    QVERIFY(!w->save());
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    unload();
+    QVERIFY(w && w->isVisible());
+    QCOMPARE(f.messages.size(), 1);
+    QVERIFY2(f.messages.first().contains(says), qPrintable(f.messages.first()));
+    QVERIFY(f.messages.first().startsWith(QStringLiteral("이 게임의 문제와 그림을 저장하지 못했습니다.")));
+    QVERIFY(f.snapshot() == before);  // tables, both files and img/ as they were
+    QCOMPARE(w->qa1(0)->toPlainText(), QStringLiteral("새 질문"));
+    QVERIFY(w->hasChanges());
+    QVERIFY(w->save());  // once the file is writable again
+    QCOMPARE(f.reloaded().Quiz_Table[2][0], QStringLiteral("새 질문;답1"));
+}
+
+void TestEditor::missingPictureFolderIsMadeOnSave()
+{
+    Fixture f;
+    QPointer<FrmInput> w = f.open(2);
+    QVERIFY(QDir(f.s.App_Dir + QStringLiteral("img")).removeRecursively());
+    w->Text1()->setPlainText(QStringLiteral("새 설명"));
+    QVERIFY(w->save());
+    QVERIFY(isBitmapOfSize(f.img(QStringLiteral("3.jpg")), QSize(40, 30)));
+    QCOMPARE(f.reloaded().Picture_Table[2], QStringLiteral("3.jpg;새 설명"));
+}
+
+void TestEditor::closingWithChangesAsks_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("closes");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("저장") << int(FrmInput::KeepChanges::Save) << true << true;
+    QTest::newRow("저장 안 함") << int(FrmInput::KeepChanges::Discard) << true << false;
+    QTest::newRow("취소") << int(FrmInput::KeepChanges::Stay) << false << false;
+}
+
+void TestEditor::closingWithChangesAsks()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, closes);
+    QFETCH(bool, saved);
+    Fixture f;
+    f.answer = FrmInput::KeepChanges(answer);
+    QPointer<FrmInput> w = f.open(4);
+    w->close();  // unchanged: no question
+    unload();
+    QCOMPARE(f.asked, 0);
+    w = f.open(4);
+    w->qa_answer1(3)->setText(QStringLiteral("고친 답"));
+    w->close();
+    unload();
+    QCOMPARE(f.asked, 1);
+    QCOMPARE(w.isNull(), closes);
+    QCOMPARE(f.reloaded().Quiz_Table[4][3] == QStringLiteral("게임5 문제4;고친 답"), saved);
+    if (w)
+        QCOMPARE(w->qa_answer1(3)->text(), QStringLiteral("고친 답"));
+    delete w;
+}
+
+// 종료 and closing the board ask the open editor first (mayQuit).
+void TestEditor::quitAsksWhileTheEditorHoldsChanges()
+{
+    Fixture f;
+    f.answer = FrmInput::KeepChanges::Stay;
+    QPointer<FrmInput> w = f.open(1);
+    QVERIFY(mayQuit());
+    QCOMPARE(f.asked, 0);
+    w->qa1(0)->setPlainText(QStringLiteral("고친 질문"));
+    QVERIFY(!mayQuit());
+    QCOMPARE(f.asked, 1);
+    f.answer = FrmInput::KeepChanges::Save;
+    QVERIFY(mayQuit());
+    QCOMPARE(f.reloaded().Quiz_Table[1][0], QStringLiteral("고친 질문;답1"));
+    unload();
+    QVERIFY(!w);
+}
+
+// The store lies over 저장하기 and 취소: a click where 취소 lies reaches the
+// store's own 닫기, and Escape closes it too; neither picks a picture.
+void TestEditor::storeHasAWayOut()
+{
+    Fixture f;
+    QPointer<FrmInput> w = f.open(2);
+    w->setExampleSource([](int) { return QImage(10, 10, QImage::Format_RGB32); });
+    const QString caption = w->Text1()->toPlainText();
+    w->showStore();
+    QVERIFY(lands(w, centre(el::Command1), w->Pic_IMGBOX()->closeButton()));
+    QVERIFY(w->Pic_IMGBOX()->closeButton()->isVisible());
+    for (int i = 0; i < kExampleCount; ++i)
+        QVERIFY2(!w->Pic_IMGBOX()->IB_Img(i)->geometry().translated(el::Pic_IMGBOX.x, el::Pic_IMGBOX.y)
+                      .intersects(QRect(el::Command1.x, el::Command1.y, el::Command1.width, el::Command1.height)),
+                 qPrintable(QString::number(i)));
+    clickAt(w, centre(el::Command1));
+    QVERIFY(w->Pic_IMGBOX()->isHidden());
+    QCOMPARE(w->Text1()->toPlainText(), caption);
+    QVERIFY(!w->hasChanges());
+
+    w->showStore();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QVERIFY(w->Pic_IMGBOX()->isHidden());
+    QVERIFY(!w->hasChanges());
+    QVERIFY(w->isVisible());
+}
+
+void TestEditor::pastedTextChangesAreShown()
+{
+    Fixture f;
+    QPointer<FrmInput> w = f.open(2);
+    w->qa1(0)->clear();
+    w->qa1(0)->setFocus();
+    QApplication::clipboard()->setText(QStringLiteral("café—😀"));
+    w->qa1(0)->paste();
+    QCOMPARE(w->qa1(0)->toPlainText(), QStringLiteral("cafe-"));
+    QVERIFY(w->notice()->isVisible());
+    for (const char *shown : {"é→e", "—→-", "😀 뺌"})
+        QVERIFY2(w->notice()->text().contains(QString::fromUtf8(shown)), qPrintable(w->notice()->text()));
+    QApplication::clipboard()->setText(QStringLiteral("가\t나"));
+    w->qa_answer1(0)->clear();
+    w->qa_answer1(0)->setFocus();
+    w->qa_answer1(0)->paste();
+    QCOMPARE(w->qa_answer1(0)->text(), QStringLiteral("가 나"));
+    QVERIFY(w->notice()->text().contains(QStringLiteral("탭→빈칸")));
+}
+
+void TestEditor::refusedPictureIsExplained()
+{
+    Fixture f;
+    QVERIFY(writePngBomb(f.img(QStringLiteral("3.jpg")), 30000, 30000));
+    QPointer<FrmInput> w = f.open(2);
+    QVERIFY(w->Image1().isNull());
+    QVERIFY2(w->pictureError().contains(QStringLiteral("너무 큽니다")), qPrintable(w->pictureError()));
+    w->setFileChooser([&f](QWidget *) { return f.img(QStringLiteral("3.jpg")); });
+    w->browse();
+    QCOMPARE(f.messages.size(), 1);
+    QVERIFY(f.messages.first().contains(QStringLiteral("30000 x 30000")));
+}
+
+// Deleting an editor that is still shown (with the focus in one of its
+// boxes) runs no handler on the half-destroyed window.
+void TestEditor::deletingAShownEditor()
+{
+    Fixture f;
+    FrmInput *w = f.open(2);
+    w->activateWindow();
+    w->qa1(4)->setFocus();
+    QTRY_VERIFY(w->qa1(4)->hasFocus());
+    delete w;
+    QCoreApplication::processEvents();
 }
 
 QTEST_MAIN(TestEditor)

@@ -99,6 +99,9 @@ struct Files {
     {
         s.Edit_Game_No = std::int16_t(game);
         auto *w = new FrmInput(s, [] {});
+        // Closing with changes leaves them, without a dialog in the way.
+        w->setChangesQuestion([](QWidget *) { return FrmInput::KeepChanges::Discard; });
+        w->setMessenger([](QWidget *, const QString &text) { QFAIL(qPrintable(text)); });
         w->show();
         w->activateWindow();
         if (!QTest::qWaitForWindowActive(w))

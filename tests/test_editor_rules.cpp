@@ -51,7 +51,11 @@ void TestEditorRules::cleanBoxText_data()
     QTest::newRow("CP949-only Hangul stays") << QStringLiteral("똠방각하 햏 뷁") << BoxKind::Caption
                                              << QStringLiteral("똠방각하 햏 뷁");
     QTest::newRow("full-width ; stays") << fw << BoxKind::Answer << fw;
-    QTest::newRow("tab stays") << QStringLiteral("\t질문") << BoxKind::Question << QStringLiteral("\t질문");
+    QTest::newRow("tab becomes a space: answers stay typeable") << QStringLiteral("\t질문\t답") << BoxKind::Answer
+                                                                << QStringLiteral(" 질문 답");
+    QTest::newRow("accents and dashes: nearest plain form") << QStringLiteral("café – naïve—") << BoxKind::Caption
+                                                            << QStringLiteral("cafe - naive-");
+    QTest::newRow("emoji dropped") << QStringLiteral("가😀나") << BoxKind::Question << QStringLiteral("가나");
 }
 
 void TestEditorRules::cleanBoxText()

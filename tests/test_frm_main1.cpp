@@ -1,6 +1,7 @@
 // The one-team window under the offscreen platform: what shows at start, where
 // clicks land, the panel sliding in, the editor hook, the game picture.
 #include "screens/frm_main1.h"
+#include "tests/bomb_picture.h"
 #include "tests/window_fixture.h"
 #include "widgets/cue_player.h"
 #include "widgets/layout_qt.h"
@@ -44,6 +45,8 @@ private slots:
     void pictureLoader_data();
     void pictureLoader();
     void cuesFromBadFilesAreSilent();
+    void refusedPictureKeepsThePreviousOne_data();
+    void refusedPictureKeepsThePreviousOne();
     void revealPaintsAnOutlinedCaption();
     void clicksLandAtEveryScale_data();
     void clicksLandAtEveryScale();
@@ -267,6 +270,9 @@ void TestFrmMain1::pictureLoader_data()
     QTest::newRow("bitmap") << "c.bmp" << QByteArray("bmp") << true;
     QTest::newRow("not a picture") << "d.jpg" << QByteArray() << false;
     QTest::newRow("missing") << "none.jpg" << QByteArray("-") << false;
+    QTest::newRow("named pipe: never opened") << "pipe.jpg" << QByteArray("fifo") << false;
+    QTest::newRow("30000 x 30000 bomb: refused by its header") << "bomb.png" << QByteArray("bomb") << false;
+    QTest::newRow("a folder") << "folder.jpg" << QByteArray("dir") << false;
 }
 
 void TestFrmMain1::pictureLoader()
@@ -284,6 +290,12 @@ void TestFrmMain1::pictureLoader()
         QFile f(path);
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write("this is no picture at all");
+    } else if (format == "fifo") {
+        QVERIFY(makeFifo(path));
+    } else if (format == "bomb") {
+        QVERIFY(writePngBomb(path, 30000, 30000));
+    } else if (format == "dir") {
+        QVERIFY(QDir(dir.path()).mkdir(file));
     } else if (format != "-") {
         QImage blue(400, 300, QImage::Format_RGB32);
         blue.fill(Qt::blue);
@@ -292,7 +304,9 @@ void TestFrmMain1::pictureLoader()
     }
     QtPictureLoader loader(QSize(743, 589));
     QVERIFY(loader.loadPicture(previous));
-    QCOMPARE(loader.loadPicture(path), loads);
+    QTRY_VERIFY(!loader.pending());
+    QCOMPARE(loader.loadPicture(path), loads);  // returns at once: a pipe would hang here
+    QTRY_VERIFY(!loader.pending());
     // of the drawn shape; no larger than drawn (smaller ones are scaled up as drawn)
     const QImage &current = loader.current();
     QVERIFY(qAbs(current.width() * 589 - current.height() * 743) <= 743);  // within a pixel
@@ -324,6 +338,39 @@ void TestFrmMain1::cuesFromBadFilesAreSilent()
     QTRY_VERIFY(ticks >= before + 3);
 }
 
+void TestFrmMain1::refusedPictureKeepsThePreviousOne_data()
+{
+    QTest::addColumn<QByteArray>("kind");
+    QTest::newRow("30000 x 30000 PNG bomb") << QByteArray("bomb");
+    QTest::newRow("named pipe") << QByteArray("fifo");
+}
+
+// Choosing a game whose picture would freeze the board returns at once and
+// leaves the previous game's picture in place.
+void TestFrmMain1::refusedPictureKeepsThePreviousOne()
+{
+    QFETCH(QByteArray, kind);
+    QTemporaryDir dir;
+    QDir().mkpath(dir.filePath("img"));
+    QImage grey(400, 300, QImage::Format_RGB32);
+    grey.fill(QColor(128, 128, 128));
+    QVERIFY(grey.save(dir.filePath("img/g.bmp"), "bmp"));
+    if (kind == "bomb")
+        QVERIFY(writePngBomb(dir.filePath("img/x.png"), 30000, 30000));
+    else
+        QVERIFY(makeFifo(dir.filePath("img/x.png")));
+    Window t;
+    t.s.App_Dir = dir.path() + '/';
+    t.s.Picture_Table[1] = QStringLiteral("g.bmp;회색");
+    t.s.Picture_Table[2] = QStringLiteral("x.png;폭탄");
+    t.b().GBox_MouseDown(1, 1);
+    QTRY_COMPARE(t.w->Img_SRC->canvas().pixelColor(10, 10), QColor(128, 128, 128));
+    t.b().GBox_MouseDown(2, 1);
+    QCOMPARE(t.b().Picture_Caption, QStringLiteral("폭탄"));
+    QCoreApplication::processEvents();  // nothing was started that could arrive
+    QCOMPARE(t.w->Img_SRC->canvas().pixelColor(10, 10), QColor(128, 128, 128));
+}
+
 void TestFrmMain1::revealPaintsAnOutlinedCaption()
 {
     QTemporaryDir dir;
@@ -337,6 +384,9 @@ void TestFrmMain1::revealPaintsAnOutlinedCaption()
     t.b().GBox_MouseDown(1, 1);
     t.w->sync();
     t.clickAt(t.centreOf(t.w->Command1));
+    // The picture is decoded off the window's thread: the caption drawn
+    // before it arrived is drawn again over it.
+    QTRY_COMPARE(t.w->Img_SRC->canvas().pixelColor(10, 10), QColor(128, 128, 128));
     const QImage canvas = t.w->Img_SRC->canvas();
     // Outside the caption the picture is untouched; inside its band there is
     // white text and more black outline than white.
@@ -464,12 +514,14 @@ void TestFrmMain1::portraitPictureIsCropped()
     QVERIFY(photo.save(dir.filePath("p.jpg"), "JPEG", 95));
     QtPictureLoader loader(QSize(200, 158));  // drawn smaller than the photo
     QVERIFY(loader.loadPicture(dir.filePath("p.jpg")));
+    QTRY_VERIFY(!loader.pending());
     QCOMPARE(loader.current().size(), QSize(200, 158));
     for (QPoint p : {QPoint(2, 2), QPoint(197, 2), QPoint(100, 79), QPoint(2, 155), QPoint(197, 155)})
         QVERIFY2(qGreen(loader.current().pixel(p)) > 200 && qRed(loader.current().pixel(p)) < 60,
                  qPrintable(QStringLiteral("%1,%2").arg(p.x()).arg(p.y())));
     // drawn larger, it is read again: the crop at the photo's own size, 400 wide
-    QVERIFY(loader.setDrawnSize(QSize(743, 589)));
+    loader.setDrawnSize(QSize(743, 589));
+    QTRY_VERIFY(!loader.pending());
     QCOMPARE(loader.current().size(), QSize(400, 317));
     // the board draws it over the whole area, still only the green middle
     Window t;

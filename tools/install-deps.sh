@@ -7,6 +7,7 @@ packages=(
   libhangul-dev libgif-dev fonts-nanum fonts-nanum-extra
   xvfb xauth xdotool x11-utils openbox
   qt6-translations-l10n desktop-file-utils appstream dpkg-dev file
+  zlib1g-dev clang libclang-rt-14-dev xxd
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,29 +1,21 @@
 #include "widgets/picture_files.h"
 
-#include "data/datafiles.h"
-
 #include <QBuffer>
-#include <QFileInfo>
-#include <QImageReader>
 #include <QPainter>
 
-QImage loadPicture(const QString &path)
+PictureFile loadPicture(const QString &path)
 {
-    if (!QFileInfo(path).isFile())
-        return {};
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    reader.setAutoTransform(true);
-    const QSize size = reader.size();
-    if (size.width() > kMaxPictureSide || size.height() > kMaxPictureSide)
-        reader.setScaledSize(size.scaled(kMaxPictureSide, kMaxPictureSide, Qt::KeepAspectRatio));
-    return reader.read();
+    return readPictureFile(path, [](QSize size) {
+        if (size.width() > kMaxPictureSide || size.height() > kMaxPictureSide)
+            return size.scaled(kMaxPictureSide, kMaxPictureSide, Qt::KeepAspectRatio);
+        return QSize();
+    });
 }
 
-bool storePictureAsBitmap(const QImage &picture, const QString &path)
+QByteArray bitmapBytes(const QImage &picture)
 {
-    if (picture.isNull() || !QFileInfo(QFileInfo(path).absolutePath()).isDir())
-        return false;
+    if (picture.isNull())
+        return {};
     QImage flat(picture.size(), QImage::Format_RGB32);
     flat.fill(Qt::white);
     {
@@ -33,6 +25,6 @@ bool storePictureAsBitmap(const QImage &picture, const QString &path)
     QByteArray bytes;
     QBuffer buffer(&bytes);
     if (!buffer.open(QIODevice::WriteOnly) || !flat.save(&buffer, "BMP"))
-        return false;
-    return writeFileAtomically(path, bytes);
+        return {};
+    return bytes;
 }

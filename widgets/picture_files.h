@@ -1,6 +1,9 @@
 // Game pictures on disk: read by content whatever the name, stored as bitmaps.
 #pragma once
 
+#include "widgets/picture_check.h"
+
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 
@@ -9,12 +12,11 @@
 inline constexpr int kMaxPictureSide = 2048;
 
 // The picture in the file at path, recognised by its content, turned upright
-// as the camera recorded, shrunk to kMaxPictureSide; null when the file is
-// missing or is not a picture Qt can read.
-QImage loadPicture(const QString &path);
+// as the camera recorded, shrunk to kMaxPictureSide. Refused (with the reason
+// in Korean) when the file is missing, not a regular file, not a picture Qt
+// can read, or larger than kMaxPicturePixels.
+PictureFile loadPicture(const QString &path);
 
-// Writes picture to path as a 24-bit Windows bitmap, whatever the name says,
-// replacing a file of that name atomically. Transparent parts become white.
-// False, with nothing written, when the picture is null, the folder is
-// missing (it is never created) or the file cannot be replaced.
-bool storePictureAsBitmap(const QImage &picture, const QString &path);
+// The picture as a 24-bit Windows bitmap file; transparent parts become
+// white. Empty for a null picture.
+QByteArray bitmapBytes(const QImage &picture);
