@@ -33,13 +33,13 @@ const QByteArray kCrLf("\r\n");
 
 void Load_Quiz(Shared &s)
 {
-    const QList<QByteArray> quiz = readLines(s.App_Dir + kQuizFileName);
+    const QList<QByteArray> quiz = readLines(setDir(s) + kQuizFileName);
     int k = 0;
     for (int game = 0; game <= 9; ++game)
         for (int q = 0; q <= 8; ++q, ++k)
             s.Quiz_Table[game][q] = k < quiz.size() ? decodeCp949(quiz.at(k)) : QString();
 
-    const QList<QByteArray> pics = readLines(s.App_Dir + kPictureFileName);
+    const QList<QByteArray> pics = readLines(setDir(s) + kPictureFileName);
     for (int game = 0; game <= 9; ++game)
         s.Picture_Table[game] = game < pics.size() ? decodeCp949(pics.at(game)) : QString();
 }
@@ -77,10 +77,10 @@ bool writeFileAtomically(const QString &path, const QByteArray &bytes)
 
 bool savePictureFile(const Shared &s)
 {
-    return writeFileAtomically(s.App_Dir + kPictureFileName, pictureFileBytes(s));
+    return writeFileAtomically(setDir(s) + kPictureFileName, pictureFileBytes(s));
 }
 
 bool saveQuizFile(const Shared &s)
 {
-    return writeFileAtomically(s.App_Dir + kQuizFileName, quizFileBytes(s));
+    return writeFileAtomically(setDir(s) + kQuizFileName, quizFileBytes(s));
 }

@@ -10,11 +10,11 @@
 
 struct Shared;
 
-// Fills Quiz_Table and Picture_Table from App_Dir. Never fails: a line that
+// Fills Quiz_Table and Picture_Table from the set in use (setDir). Never fails: a line that
 // cannot be read (missing file, short file) leaves its entry empty.
 void Load_Quiz(Shared &s);
 
-// Rewrite one file whole from the tables. False when the file could not be
+// Rewrite one file of the set in use whole from the tables. False when the file could not be
 // replaced; the old file is then left exactly as it was.
 bool savePictureFile(const Shared &s);
 bool saveQuizFile(const Shared &s);

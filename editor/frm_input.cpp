@@ -195,7 +195,7 @@ void FrmInput::Set_Data()
 {
     const QString picLine = m_s.Picture_Table[m_game];
     const QString fileName = lineField(picLine, 1).value_or(QString());
-    m_image1 = loadPicture(m_s.App_Dir + kPictureFolder + fileName);
+    m_image1 = loadPicture(setDir(m_s) + kPictureFolder + fileName);
     if (const auto caption = lineField(picLine, 2))
         m_text1->setPlainText(*caption);
     m_imgExt = extensionFromPictureName(fileName);
@@ -271,7 +271,7 @@ void FrmInput::save()
         m_answer[i]->commitComposition();
     }
     const QString name = storedPictureName(m_game, m_imgExt);
-    const bool stored = storePictureAsBitmap(m_image1, m_s.App_Dir + kPictureFolder + name);
+    const bool stored = storePictureAsBitmap(m_image1, setDir(m_s) + kPictureFolder + name);
     GameEdit edit;
     edit.caption = m_text1->toPlainText();
     for (int i = 0; i < 9; ++i) {

@@ -36,3 +36,20 @@ bool storePictureAsBitmap(const QImage &picture, const QString &path)
         return false;
     return writeFileAtomically(path, bytes);
 }
+
+bool isReadablePicture(const QByteArray &bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    if (!buffer.open(QIODevice::ReadOnly))
+        return false;
+    QImageReader reader(&buffer);
+    reader.setDecideFormatFromContent(true);
+    const QSize size = reader.size();
+    constexpr int kMaxDecodedSide = 16384;
+    if (!size.isValid() || size.width() > kMaxDecodedSide || size.height() > kMaxDecodedSide)
+        return false;
+    // A small decode proves the data reads as a picture without the full cost.
+    reader.setScaledSize(size.scaled(64, 64, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)));
+    return !reader.read().isNull();
+}

@@ -18,3 +18,7 @@ QImage loadPicture(const QString &path);
 // False, with nothing written, when the picture is null, the folder is
 // missing (it is never created) or the file cannot be replaced.
 bool storePictureAsBitmap(const QImage &picture, const QString &path);
+
+// True when bytes hold a picture Qt can read (by content), no larger than a
+// picture the program would load; for checking a set's pictures on import.
+bool isReadablePicture(const QByteArray &bytes);
