@@ -1,15 +1,21 @@
-// 도미솔게임: start-up. The program takes no arguments and reads no settings.
+// 도미솔게임: start-up. The program takes no arguments; its settings name
+// the quiz set used last.
+#include "core/settings.h"
 #include "core/shared_state.h"
-#include "data/datafiles.h"
+#include "data/current_set.h"
 #include "editor/editor.h"
 #include "screens/board_view.h"
 #include "screens/board_window.h"
+#include "screens/set_panel.h"
 #include "screens/splash.h"
 #include "widgets/fonts.h"
 #include "widgets/qt_translations.h"
 #include "widgets/window_util.h"
 
 #include <QApplication>
+#include <QMessageBox>
+#include <QStandardPaths>
+#include <QTimer>
 
 int main(int, char **argv)
 {
@@ -24,8 +30,16 @@ int main(int, char **argv)
     Shared &s = shared();
     auto *splash = new frmSplash;
     Register_Fonts(s, QCoreApplication::applicationDirPath());
-    Load_Quiz(s);
+    const auto settings = openSettings();
+    SetOutcome dataProblem;
+    QuizSets sets = openSets(s, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), *settings,
+                             &dataProblem);
     Clear_Used_Flag(s);
+
+    splash->setSetName(s.Set_Name);
+    auto *panel = new SetPanel(s, sets, [&settings](const QString &name) { rememberSet(*settings, name); }, splash);
+    QObject::connect(splash, &frmSplash::setsRequested, panel, &SetPanel::open);
+    QObject::connect(panel, &SetPanel::setChanged, splash, [splash, &s] { splash->setSetName(s.Set_Name); });
 
     QObject::connect(splash, &frmSplash::boardChosen, splash, [splash, &s](int kind) {
         if (kind == 1)
@@ -45,5 +59,9 @@ int main(int, char **argv)
     });
     centreOnScreen(splash);
     splash->show();
+    if (!dataProblem.ok)
+        QTimer::singleShot(0, splash, [splash, dataProblem] {
+            QMessageBox::warning(splash, QStringLiteral("도미솔게임"), dataProblem.message);
+        });
     return app.exec();
 }

@@ -82,6 +82,9 @@ private:
     int m_drawnScript = 0;  // captions of Img_SRC_Script already drawn
 };
 
+// The board's title with the name of the quiz set in use after it.
+QString titleWithSet(const QString &title, const Shared &s);
+
 // A board window over its own engine B: makes the engine on the window's
 // ports, titles the window and creates the shared elements.
 template <class B>
@@ -95,7 +98,7 @@ protected:
         : BoardView(s, std::move(cues), std::move(random), clock, background, quizPanel),
           m_board(s, ports())
     {
-        setWindowTitle(title);
+        setWindowTitle(titleWithSet(title, s));
         attach(&m_board);
         createSharedElements();
     }

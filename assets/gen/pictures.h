@@ -16,6 +16,7 @@ QImage twoBackground(Faces faces = Faces::Painted);  // 1024 x 768
 QImage oneQuizPanel(Faces faces = Faces::Painted);   // 640 x 520
 QImage twoQuizPanel(Faces faces = Faces::Painted);   // 640 x 480
 QImage splashScreen(Faces faces = Faces::Painted);   // 640 x 480
+QImage setPanel();                                   // layout::splash::SetPanel's size
 
 QImage bingoPicture();  // 500 x 500
 QImage scorePicture();  // 520 x 520
