@@ -7,6 +7,7 @@
 #include "editor/caption_frame.h"
 #include "editor/editor_boxes.h"
 #include "editor/editor_layout.h"
+#include "editor/picture_dialog.h"
 #include "editor/picture_store.h"
 #include "widgets/artwork.h"
 #include "widgets/board_font.h"
@@ -15,7 +16,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFileDialog>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -71,13 +71,6 @@ QString column(const char *arrows)
 }
 
 }  // namespace
-
-QString choosePictureFile(QWidget *parent)
-{
-    return QFileDialog::getOpenFileName(parent, QStringLiteral("열기"), QString(),
-                                        QStringLiteral("이미지화일 (*.jpg *.gif *.bmp)"), nullptr,
-                                        QFileDialog::ReadOnly);
-}
 
 FrmInput::FrmInput(Shared &s, std::function<void()> mainRenew, QWidget *owner)
     : QWidget(owner, fixedWindowFlags(Qt::Dialog)),

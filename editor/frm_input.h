@@ -105,7 +105,3 @@ private:
     QPushButton *m_command6 = nullptr;
     PictureStore *m_store = nullptr;
 };
-
-// The browse dialog: one file type "이미지화일" (*.jpg *.gif *.bmp), no start
-// folder, and nothing in it can rename, delete or create files.
-QString choosePictureFile(QWidget *parent);
