@@ -36,10 +36,7 @@ int main(int, char **argv)
                              &dataProblem);
     Clear_Used_Flag(s);
 
-    splash->setSetName(s.Set_Name);
-    auto *panel = new SetPanel(s, sets, [&settings](const QString &name) { rememberSet(*settings, name); }, splash);
-    QObject::connect(splash, &frmSplash::setsRequested, panel, &SetPanel::open);
-    QObject::connect(panel, &SetPanel::setChanged, splash, [splash, &s] { splash->setSetName(s.Set_Name); });
+    addSetPanel(splash, s, sets, [&settings](const QString &name) { rememberSet(*settings, name); });
 
     QObject::connect(splash, &frmSplash::boardChosen, splash, [splash, &s](int kind) {
         if (kind == 1)

@@ -3,6 +3,7 @@
 #include "core/shared_state.h"
 #include "data/current_set.h"
 #include "data/set_archive.h"
+#include "screens/splash.h"
 #include "widgets/artwork.h"
 #include "widgets/board_font.h"
 #include "widgets/click_area.h"
@@ -239,4 +240,13 @@ void SetPanel::importSet()
     }
     refill(name);
     m_dialogs.tell(this, QStringLiteral("'%1' 세트를 가져왔습니다.\n쓰려면 '이 세트로 하기'를 누르세요.").arg(name), false);
+}
+
+SetPanel *addSetPanel(frmSplash *splash, Shared &s, QuizSets &sets, std::function<void(const QString &)> remember)
+{
+    auto *panel = new SetPanel(s, sets, std::move(remember), splash);
+    splash->setSetName(s.Set_Name);
+    QObject::connect(splash, &frmSplash::setsRequested, panel, &SetPanel::open);
+    QObject::connect(panel, &SetPanel::setChanged, splash, [splash, &s] { splash->setSetName(s.Set_Name); });
+    return panel;
 }

@@ -14,6 +14,7 @@
 #include "layout/layout.h"
 
 class ClickArea;
+class frmSplash;
 class QListWidget;
 class QuizSets;
 struct Shared;
@@ -68,3 +69,7 @@ private:
     QListWidget *m_list;
     std::array<ClickArea *, layout::splash::kSetButtonCount> m_buttons{};
 };
+
+// A set panel over the start screen: its set bar opens the panel, and the bar
+// shows the name of each set that comes into use.
+SetPanel *addSetPanel(frmSplash *splash, Shared &s, QuizSets &sets, std::function<void(const QString &)> remember);

@@ -1,7 +1,11 @@
 // Quiz sets on disk: made, renamed and deleted; the names a set may have; and
 // where the sets live when the program's folder cannot be written.
+#include "core/shared_state.h"
+#include "data/current_set.h"
 #include "data/quiz_sets.h"
 #include "tests/set_fixture.h"
+
+#include <QSettings>
 
 #include <unistd.h>
 
@@ -19,6 +23,8 @@ private slots:
     void dataFolderChoice();
     void firstStartCopiesTheDefaultSet();
     void readOnlyProgramFolder();
+    void lastSetOpens_data();
+    void lastSetOpens();
 };
 
 void TestQuizSets::makeRenameDelete()
@@ -199,6 +205,39 @@ void TestQuizSets::readOnlyProgramFolder()
     QCOMPARE(readSetFiles(sets.folderOf(QStringLiteral("새 세트"))), program.defaults);
     QFile::setPermissions(program.root.path() + QStringLiteral("/data"),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+void TestQuizSets::lastSetOpens_data()
+{
+    QTest::addColumn<QString>("remembered");
+    QTest::addColumn<QString>("opened");
+    QTest::newRow("first start") << QString() << kDefaultSetName;
+    QTest::newRow("a set of its own") << QStringLiteral("3월") << QStringLiteral("3월");
+    QTest::newRow("deleted since") << QStringLiteral("없어진 세트") << kDefaultSetName;
+    QTest::newRow("a name out of the folder") << QStringLiteral("../..") << kDefaultSetName;
+}
+
+// A portable copy: the program's folder is the data folder, its sets beside it.
+void TestQuizSets::lastSetOpens()
+{
+    QFETCH(QString, remembered);
+    QFETCH(QString, opened);
+    SetFixture f;
+    QVERIFY(f.sets.create(kDefaultSetName, QStringLiteral("3월")).ok);
+    QVERIFY(writeAll(f.sets.folderOf(QStringLiteral("3월")) + kQuizFileName, "march;3\r\n"));
+    QSettings settings(f.root.path() + QStringLiteral("/domisol.ini"), QSettings::IniFormat);
+    if (!remembered.isEmpty())
+        rememberSet(settings, remembered);
+    Shared s;
+    s.App_Dir = f.data;
+    SetOutcome problem;
+    const QuizSets sets = openSets(s, f.root.path() + QStringLiteral("/unused"), settings, &problem);
+    QVERIFY(problem.ok);
+    QCOMPARE(sets.dataDir(), f.data);
+    QCOMPARE(s.Set_Name, opened);
+    QCOMPARE(s.Set_Dir, sets.folderOf(opened));
+    QCOMPARE(s.Quiz_Table[0][0], opened == kDefaultSetName ? QStringLiteral("무지개;7") : QStringLiteral("march;3"));
+    QVERIFY(!QFileInfo::exists(f.root.path() + QStringLiteral("/unused")));
 }
 
 QTEST_GUILESS_MAIN(TestQuizSets)
