@@ -19,8 +19,11 @@ QuizSets openSets(Shared &s, const QString &userDataDir, QSettings &settings, Se
     const QString data = chooseDataFolder(s.App_Dir, isWritableProgramFolder(s.App_Dir), userDataDir);
     SetOutcome ready = prepareDataFolder(s.App_Dir, data);
     QuizSets sets(ready.ok ? data : s.App_Dir);
-    if (problem)
+    if (problem) {
         *problem = ready;
+        if (!ready.ok)
+            problem->message += QStringLiteral("\n프로그램 폴더의 기본 세트로 시작하지만, 고친 내용은 저장되지 않을 수 있습니다.");
+    }
     if (!useSet(s, sets, settings.value(kCurrentSetKey).toString()))
         useSet(s, sets, kDefaultSetName);
     return sets;

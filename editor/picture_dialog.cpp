@@ -30,6 +30,7 @@ PictureDialog::PictureDialog(QWidget *parent, const QString &startFolder)
     if (auto *grid = qobject_cast<QGridLayout *>(layout()))
         grid->addWidget(m_preview, 0, grid->columnCount(), grid->rowCount(), 1, Qt::AlignTop);
     connect(this, &QFileDialog::currentChanged, this, &PictureDialog::showPreview);
+    resize(860, 480);  // room for the file list beside the preview
 }
 
 void PictureDialog::showPreview(const QString &path)
