@@ -51,6 +51,8 @@ SetOutcome stageSet(const QString &setsDir, const QString &target,
     if (QFileInfo::exists(target) || !QDir().rename(staging.path(), target))
         return SetOutcome::failure(QStringLiteral("세트 폴더를 만들 수 없습니다:\n%1").arg(target));
     staging.setAutoRemove(false);
+    // The staging folder was private; a set folder is as open as its img/.
+    QFile::setPermissions(target, QFileInfo(target + QLatin1Char('/') + kPictureFolder).permissions());
     return {};
 }
 

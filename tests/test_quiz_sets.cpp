@@ -35,6 +35,7 @@ void TestQuizSets::makeRenameDelete()
     QCOMPARE(f.sets.names(), (QStringList{kDefaultSetName, name}));
     QCOMPARE(f.sets.folderOf(name), f.data + QStringLiteral("sets/") + name + QLatin1Char('/'));
     QCOMPARE(readSetFiles(f.sets.folderOf(name)), readSetFiles(f.data));
+    QCOMPARE(QFileInfo(f.sets.folderOf(name)).permissions(), QFileInfo(f.data + kPictureFolder).permissions());
 
     // A copy of a copy, then the first one renamed: the bytes go along.
     QVERIFY(f.sets.create(name, QStringLiteral("가을 소풍")).ok);
