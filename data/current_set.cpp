@@ -19,6 +19,7 @@ QuizSets openSets(Shared &s, const QString &userDataDir, QSettings &settings, Se
     const QString data = chooseDataFolder(s.App_Dir, isWritableProgramFolder(s.App_Dir), userDataDir);
     SetOutcome ready = prepareDataFolder(s.App_Dir, data);
     QuizSets sets(ready.ok ? data : s.App_Dir);
+    sets.removeLeftovers();
     if (problem) {
         *problem = ready;
         if (!ready.ok)

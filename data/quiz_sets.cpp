@@ -39,7 +39,7 @@ SetOutcome stageSet(const QString &setsDir, const QString &target,
 {
     if (!QDir().mkpath(setsDir))
         return SetOutcome::failure(QStringLiteral("세트를 둘 폴더를 만들 수 없습니다:\n%1").arg(setsDir));
-    QTemporaryDir staging(setsDir + QStringLiteral(".new-XXXXXX"));
+    QTemporaryDir staging(setsDir + QStringLiteral(".new-XXXXXX"));  // see removeLeftovers
     if (!staging.isValid())
         return SetOutcome::failure(QStringLiteral("세트 폴더에 쓸 수 없습니다:\n%1").arg(setsDir));
     const QString folder = folderWithSeparator(staging.path());
@@ -250,6 +250,14 @@ SetOutcome QuizSets::remove(const QString &name)
         return SetOutcome::failure(QStringLiteral("'%1' 세트를 지우지 못했습니다.").arg(name));
     trash.remove();
     return {};
+}
+
+void QuizSets::removeLeftovers() const
+{
+    const QStringList patterns{QStringLiteral(".new-*"), QStringLiteral(".old-*")};
+    const QFileInfoList left = QDir(setsDir()).entryInfoList(patterns, QDir::Dirs | QDir::Hidden | QDir::NoSymLinks);
+    for (const QFileInfo &d : left)
+        QDir(d.filePath()).removeRecursively();
 }
 
 SetOutcome QuizSets::addSet(const QString &rawName, const QList<SetFile> &files)

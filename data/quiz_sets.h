@@ -71,6 +71,9 @@ public:
     SetOutcome remove(const QString &name);
     // A new set `name` holding exactly files; all or nothing.
     SetOutcome addSet(const QString &name, const QList<SetFile> &files);
+    // Removes what a run cut short left in the sets folder: half-made sets
+    // (".new-*") and sets on their way out (".old-*").
+    void removeLeftovers() const;
 
 private:
     QString setsDir() const { return m_dataDir + kSetsFolder; }

@@ -226,6 +226,9 @@ void TestQuizSets::lastSetOpens()
     SetFixture f;
     QVERIFY(f.sets.create(kDefaultSetName, QStringLiteral("3월")).ok);
     QVERIFY(writeAll(f.sets.folderOf(QStringLiteral("3월")) + kQuizFileName, "march;3\r\n"));
+    // A run killed while making one set and deleting another.
+    for (const char *left : {".new-AbC123/img", ".old-XyZ789/set/img"})
+        QVERIFY(QDir().mkpath(f.data + kSetsFolder + QLatin1String(left)));
     QSettings settings(f.root.path() + QStringLiteral("/domisol.ini"), QSettings::IniFormat);
     if (!remembered.isEmpty())
         rememberSet(settings, remembered);
@@ -239,6 +242,8 @@ void TestQuizSets::lastSetOpens()
     QCOMPARE(s.Set_Dir, sets.folderOf(opened));
     QCOMPARE(s.Quiz_Table[0][0], opened == kDefaultSetName ? QStringLiteral("무지개;7") : QStringLiteral("march;3"));
     QVERIFY(!QFileInfo::exists(f.root.path() + QStringLiteral("/unused")));
+    QCOMPARE(QDir(f.data + kSetsFolder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{QStringLiteral("3월")});
 }
 
 QTEST_GUILESS_MAIN(TestQuizSets)

@@ -57,6 +57,22 @@ struct PanelFixture : SetFixture {
         QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(&splash, p));
     }
     void press(SetPanel::Action a) { clickAt(toQRect(sp::SetPanel).topLeft() + toQRect(sp::setButton(a)).center()); }
+    // A copy of the default set under name, in use, the panel open.
+    void openOnNewSet(const QString &name)
+    {
+        QVERIFY(sets.create(kDefaultSetName, name).ok);
+        QVERIFY(useSet(s, sets, name));
+        panel->open();
+    }
+    // name is in use in the shared state, was remembered last and shows on the bar.
+    void verifyInUse(const QString &name)
+    {
+        QCOMPARE(s.Set_Name, name);
+        QCOMPARE(s.Set_Dir, sets.folderOf(name));
+        QVERIFY(!remembered.isEmpty());
+        QCOMPARE(remembered.last(), name);
+        QCOMPARE(splash.setName(), name);
+    }
     void select(const QString &name)
     {
         for (int r = 0; r < panel->list()->count(); ++r)
@@ -74,6 +90,8 @@ private slots:
     void clicksLandOnTheButtons();
     void newSetIsACopyInUse();
     void chooseLoadsTheSet();
+    void defaultSetIsKept_data();
+    void defaultSetIsKept();
     void renameFollowsTheSetInUse();
     void deleteAsksFirst();
     void exportThenImport();
@@ -119,10 +137,7 @@ void TestSetPanel::newSetIsACopyInUse()
     QVERIFY2(f.told.at(0).startsWith(QStringLiteral("!세트 이름에는 다음 글자를 쓸 수 없습니다")), qPrintable(f.told.at(0)));
     const QString name = QStringLiteral("3월 첫째 주");
     QCOMPARE(readSetFiles(f.sets.folderOf(name)), f.defaults);
-    QCOMPARE(f.s.Set_Name, name);
-    QCOMPARE(f.s.Set_Dir, f.sets.folderOf(name));
-    QCOMPARE(f.remembered, QStringList{name});
-    QCOMPARE(f.splash.setName(), name);
+    f.verifyInUse(name);
     QCOMPARE(f.panel->selected(), name);
 
     f.names = {};  // cancelled: nothing more
@@ -144,37 +159,45 @@ void TestSetPanel::chooseLoadsTheSet()
     QCOMPARE(f.remembered, QStringList{QStringLiteral("여름")});
 }
 
+void TestSetPanel::defaultSetIsKept_data()
+{
+    QTest::addColumn<int>("action");
+    QTest::addColumn<QString>("told");
+    QTest::newRow("rename") << int(SetPanel::Rename) << QStringLiteral("!기본 세트의 이름은 바꿀 수 없습니다.");
+    QTest::newRow("delete") << int(SetPanel::Delete) << QStringLiteral("!기본 세트는 지울 수 없습니다.");
+}
+
+// Refused before anything is asked, whatever set is in use.
+void TestSetPanel::defaultSetIsKept()
+{
+    QFETCH(int, action);
+    QFETCH(QString, told);
+    PanelFixture f;
+    f.openOnNewSet(QStringLiteral("봄"));
+    f.names = {QStringLiteral("새 이름")};
+    f.answers = {true};
+    f.select(kDefaultSetName);
+    f.press(SetPanel::Action(action));
+    QCOMPARE(f.told, QStringList{told});
+    QCOMPARE(f.sets.names(), (QStringList{kDefaultSetName, QStringLiteral("봄")}));
+    QCOMPARE(readSetFiles(f.data), f.defaults);
+}
+
 void TestSetPanel::renameFollowsTheSetInUse()
 {
     PanelFixture f;
-    QVERIFY(f.sets.create(kDefaultSetName, QStringLiteral("봄")).ok);
-    QVERIFY(useSet(f.s, f.sets, QStringLiteral("봄")));
-    f.panel->open();
-    f.select(kDefaultSetName);
-    f.press(SetPanel::Rename);
-    QCOMPARE(f.told, QStringList{QStringLiteral("!기본 세트의 이름은 바꿀 수 없습니다.")});
-
+    f.openOnNewSet(QStringLiteral("봄"));
     f.select(QStringLiteral("봄"));
     f.names = {QStringLiteral("봄 소풍")};
     f.press(SetPanel::Rename);
     QCOMPARE(f.sets.names(), (QStringList{kDefaultSetName, QStringLiteral("봄 소풍")}));
-    QCOMPARE(f.s.Set_Name, QStringLiteral("봄 소풍"));
-    QCOMPARE(f.s.Set_Dir, f.sets.folderOf(QStringLiteral("봄 소풍")));
-    QCOMPARE(f.remembered, QStringList{QStringLiteral("봄 소풍")});
-    QCOMPARE(f.splash.setName(), QStringLiteral("봄 소풍"));
+    f.verifyInUse(QStringLiteral("봄 소풍"));
 }
 
 void TestSetPanel::deleteAsksFirst()
 {
     PanelFixture f;
-    QVERIFY(f.sets.create(kDefaultSetName, QStringLiteral("가을")).ok);
-    QVERIFY(useSet(f.s, f.sets, QStringLiteral("가을")));
-    f.panel->open();
-    f.select(kDefaultSetName);
-    f.press(SetPanel::Delete);
-    QCOMPARE(f.told, QStringList{QStringLiteral("!기본 세트는 지울 수 없습니다.")});
-
-    f.told.clear();
+    f.openOnNewSet(QStringLiteral("가을"));
     f.select(QStringLiteral("가을"));
     f.answers = {false};
     f.press(SetPanel::Delete);
@@ -185,10 +208,8 @@ void TestSetPanel::deleteAsksFirst()
     f.press(SetPanel::Delete);
     QVERIFY(!f.sets.exists(QStringLiteral("가을")));
     // The set in use is gone: the default set takes its place.
-    QCOMPARE(f.s.Set_Name, kDefaultSetName);
+    f.verifyInUse(kDefaultSetName);
     QCOMPARE(f.s.Set_Dir, f.data);
-    QCOMPARE(f.remembered, QStringList{kDefaultSetName});
-    QCOMPARE(f.splash.setName(), kDefaultSetName);
 }
 
 void TestSetPanel::exportThenImport()
