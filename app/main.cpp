@@ -1,5 +1,6 @@
 // 도미솔게임: start-up. The program takes no arguments; its settings name
 // the quiz set used last.
+#include "core/paths.h"
 #include "core/settings.h"
 #include "core/shared_state.h"
 #include "data/current_set.h"
@@ -28,17 +29,24 @@ int main(int, char **argv)
     installQtTranslations();
 
     Shared &s = shared();
+    s.App_Dir = folderWithSeparator(QCoreApplication::applicationDirPath());
     auto *splash = new frmSplash;
-    Register_Fonts(s, QCoreApplication::applicationDirPath());
     const auto settings = openSettings();
     SetOutcome dataProblem;
     QuizSets sets = openSets(s, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), *settings,
                              &dataProblem);
     Clear_Used_Flag(s);
+    // The start screen needs neither face: the two font files are read once it is up.
+    // The set's name on the bar is drawn again in its face once that is read.
+    QObject::connect(splash, &frmSplash::painted, splash, [splash, &s] {
+        registerFontsOnce(s);
+        splash->update();
+    }, Qt::QueuedConnection);
 
     addSetPanel(splash, s, sets, [&settings](const QString &name) { rememberSet(*settings, name); });
 
     QObject::connect(splash, &frmSplash::boardChosen, splash, [splash, &s](int kind) {
+        registerFontsOnce(s);
         if (kind == 1)
             s.Board_Kind = 1;
         QWidget *board = createBoardWindow(s, kind);
@@ -49,8 +57,7 @@ int main(int, char **argv)
                 openEditor(s, game, [view] { view->setEnabled(true); }, view);
             });
         }
-        centreOnScreen(board);
-        board->show();
+        showBoardWindow(board);
         splash->close();
         splash->deleteLater();
     });

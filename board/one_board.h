@@ -20,6 +20,10 @@ public:
     void Label10_Click();            // judge wrong
 
 protected:
+    bool boardKey(HostKey key, int tile) override;
+    void resumeTimer1() override;
+    void undoElements(std::vector<Element *> &out) override;
+    QString helpText() const override;
     void startGame() override;
     void showFinalScore() override;
     void resetScores() override;
@@ -28,4 +32,6 @@ protected:
 
 private:
     void showScore();
+    // PageDown: start, the next unplayed tile, its answer, then 성공.
+    bool presenterNext();
 };

@@ -27,13 +27,13 @@ inline constexpr std::uint32_t kWhite = 0xFFFFFF;
 // ---- window ----
 inline constexpr int kClientWidth = 852;
 inline constexpr int kClientHeight = 593;
-inline constexpr const char *kCaption = "게임 문제 입력";
+inline constexpr const char *kCaption = "번 게임 문제 입력";  // after the game's number
 inline constexpr Font kDefaultFont{9, false};
 
 inline constexpr Box Frame7{10, 6, 827, 41};
 inline constexpr Box Label13{8, 16, 545, 17};  // in Frame7
 inline constexpr const char *kLabel13Text =
-    "게임에 들어갈 16문제와 그림을 입력하여 아래의 저장하기 버튼을 클릭하여 주십시요";
+    "게임에 들어갈 9문제와 그림을 입력하여 아래의 저장하기 버튼을 클릭하여 주십시오";
 
 inline constexpr Box Shape1{14, 52, 319, 261};  // white outline around the preview
 inline constexpr Box Image1{24, 62, 299, 239};  // preview, picture stretched
@@ -44,7 +44,10 @@ inline constexpr Font kLabel1_12Font{14.25, true};
 
 inline constexpr Box Text1{14, 354, 319, 79};
 inline constexpr Font kText1Font{14.25, false};
-inline constexpr const char *kText1Design = "교만한 인간들이 하나님게 대적하여 세운 탑";
+inline constexpr const char *kText1Design = "교만한 인간들이 하나님께 대적하여 세운 탑";
+
+// How the caption will fit over the board's picture, under the caption box.
+inline constexpr Box CaptionFit{14, 435, 319, 17};
 
 inline constexpr Box Command6{18, 454, 309, 53};
 inline constexpr const char *kCommand6Text = "그림 찾아보기";
@@ -74,6 +77,8 @@ inline constexpr Font kLabelFont{9.75, true};
 inline constexpr Font kQuestionFont{9.75, false};
 inline constexpr Box qa_answer1{52, 96, 129, 25};
 inline constexpr Font kAnswerFont{11.25, false};
+// How the question will fit on the board, beside the answer box.
+inline constexpr Box QuestionFit{184, 98, 40, 21};
 
 inline constexpr Box Command4{810, 46, 25, 243};
 inline constexpr const char *kCommand4Text = "▲▲▲▲▲▲▲";

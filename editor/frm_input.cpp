@@ -1,5 +1,10 @@
 #include "editor/frm_input.h"
 
+#include "editor/fit_hint.h"
+#include "layout/layout.h"
+#include "widgets/board_fit.h"
+#include "widgets/picture_crop.h"
+
 #include "core/shared_state.h"
 #include "data/datafiles.h"
 #include "data/editor_rules.h"
@@ -81,7 +86,7 @@ FrmInput::FrmInput(Shared &s, std::function<void()> mainRenew, QWidget *owner)
       m_game(s.Edit_Game_No)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QString::fromUtf8(el::kCaption));
+    setWindowTitle(QString::number(m_game + 1) + QString::fromUtf8(el::kCaption));
     setFixedSize(el::kClientWidth, el::kClientHeight);
     setBackground(this, el::kWindowColour);
     setFont(fontOf(el::kDefaultFont));
@@ -128,6 +133,10 @@ FrmInput::FrmInput(Shared &s, std::function<void()> mainRenew, QWidget *owner)
         m_text1->setPalette(pal);
     }
     m_text1->setPlainText(QString::fromUtf8(el::kText1Design));
+    m_captionFit = new FitHint(this, false);
+    m_captionFit->setGeometry(rectOf(el::CaptionFit));
+    connect(m_text1, &QPlainTextEdit::textChanged, this,
+            [this] { m_captionFit->showFit(fitCaption(m_text1->toPlainText()).fit); });
 
     m_command6 = button(this, el::Command6, QString::fromUtf8(el::kCommand6Text), el::kCommand6Font);
     {
@@ -180,6 +189,12 @@ void FrmInput::buildFrames()
         m_answer[i] = new OneLineBox(frame);
         m_answer[i]->setGeometry(rectOf(el::qa_answer1));
         m_answer[i]->setFont(fontOf(el::kAnswerFont));
+        m_questionFit[i] = new FitHint(frame, true);
+        m_questionFit[i]->setGeometry(rectOf(el::QuestionFit));
+        MultiLineBox *question = m_qa1[i];
+        FitHint *hint = m_questionFit[i];
+        connect(question, &QPlainTextEdit::textChanged, hint,
+                [question, hint] { hint->showFit(fitQuestion(question->toPlainText()).fit); });
         m_frame[i] = frame;
     }
 }
@@ -327,8 +342,13 @@ void FrmInput::paintEvent(QPaintEvent *)
     p.drawRect(rectOf(el::Shape1).adjusted(0, 0, -1, -1));
     if (!m_image1.isNull()) {
         p.setRenderHint(QPainter::SmoothPixmapTransform);
-        p.drawImage(rectOf(el::Image1), m_image1);
+        p.drawImage(rectOf(el::Image1), m_image1, previewCrop());
     }
+}
+
+QRect FrmInput::previewCrop() const
+{
+    return centredCrop(m_image1.size(), QSize(layout::Img_SRC.width, layout::Img_SRC.height));
 }
 
 void FrmInput::closeEvent(QCloseEvent *e)

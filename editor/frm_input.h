@@ -16,6 +16,7 @@ class MultiLineBox;
 class OneLineBox;
 class PictureStore;
 class CaptionFrame;
+class FitHint;
 class QLabel;
 class QPushButton;
 struct Shared;
@@ -56,6 +57,11 @@ public:
     QPushButton *Command5() const { return m_command5; }
     QPushButton *Command6() const { return m_command6; }
     const QImage &Image1() const { return m_image1; }
+    // How each question and the caption will be set on the board.
+    FitHint *questionFit(int i) const { return m_questionFit[i]; }
+    FitHint *captionFit() const { return m_captionFit; }
+    // The part of Image1 the preview shows: what the board shows.
+    QRect previewCrop() const;
     const QString &Img_Ext() const { return m_imgExt; }
     QString EX_Title(int i) const { return i >= 0 && i < 36 ? m_exTitle[i] : QString(); }
 
@@ -96,6 +102,8 @@ private:
     std::array<CaptionFrame *, 9> m_frame{};
     std::array<MultiLineBox *, 9> m_qa1{};
     std::array<OneLineBox *, 9> m_answer{};
+    std::array<FitHint *, 9> m_questionFit{};
+    FitHint *m_captionFit = nullptr;
     MultiLineBox *m_text1 = nullptr;
     QPushButton *m_command1 = nullptr;
     QPushButton *m_command2 = nullptr;

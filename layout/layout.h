@@ -122,6 +122,22 @@ inline constexpr Rect Pic_Right{174, 54, 303, 303};
 inline constexpr std::uint32_t Pic_RightBackground = 0x8080FF;
 inline constexpr Rect Pic_Wrong{174, 56, 301, 299};
 
+// Host controls and signs of both boards (in the window unless noted).
+inline constexpr Rect Label_StartOver{804, 612, 175, 32};   // "처음부터"
+inline constexpr Rect Label_Pause{222, 284, 367, 100};      // "일시정지" over the play area
+inline constexpr TextStyle PauseStyle{kDisplayFace, 48, false, 0xC00000, Align::Centre};
+inline constexpr Rect Label_Mute{880, 6, 130, 28};          // "소리 꺼짐"
+inline constexpr TextStyle SignStyle{kDisplayFace, 14, false, 0x404040, Align::Centre};
+inline constexpr Rect Pic_Help{112, 100, 800, 420};         // the key table (F1)
+inline constexpr Rect Label_Help{30, 20, 740, 380};         // in Pic_Help
+inline constexpr TextStyle HelpStyle{kDisplayFace, 19, false, 0x000000, Align::Left};
+inline constexpr Rect Pic_Ask{212, 244, 600, 230};          // a question to the host
+inline constexpr Rect Label_Ask{20, 18, 560, 120};          // in Pic_Ask
+inline constexpr TextStyle AskStyle{kDisplayFace, 20, false, kBlue, Align::Centre};
+inline constexpr Rect Label_Ask_Yes{130, 150, 150, 54};     // "예", in Pic_Ask
+inline constexpr Rect Label_Ask_No{320, 150, 150, 54};      // "아니오", in Pic_Ask
+inline constexpr TextStyle ButtonStyle{kDisplayFace, 16, false, 0x000000, Align::Centre};
+
 inline constexpr int kTimer1Ms = 1000;  // one-team clock
 inline constexpr int kTimer2Ms = 50;    // panel slide
 inline constexpr int kTimer3Ms = 500;   // close panel after a verdict
@@ -196,6 +212,11 @@ inline constexpr Rect Image4{64, 78, 100, 100};
 inline constexpr Rect Image5{302, 78, 100, 100};
 inline constexpr Rect Shape3{12, 76, 211, 105};
 inline constexpr Rect Shape4{242, 76, 217, 105};
+inline constexpr Rect Label_Mode{443, 390, 26, 34};       // "한" or "A", in Pic_Quiz
+inline constexpr TextStyle ModeStyle{kDisplayFace, 15, true, kBlue, Align::Centre};
+inline constexpr Rect Label_Overrule{606, 450, 28, 26};    // the host's "right anyway", in Pic_Quiz
+inline constexpr Rect Label_Winner{8, 28, 300, 76};        // in Pic_Score, above "점수는"
+inline constexpr TextStyle WinnerStyle{kDisplayFace, 28, false, kBlue, Align::Centre};
 inline constexpr int kTimer1Ms = 500;  // turn-marker pulse
 }  // namespace two
 

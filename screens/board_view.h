@@ -7,22 +7,30 @@
 #include "board/board.h"
 #include "board/qt_timer_driver.h"
 #include "widgets/artwork.h"
+#include "widgets/board_scale.h"
 #include "widgets/picture_loader.h"
 
 #include <QPixmap>
+#include <QStringList>
 #include <QPushButton>
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 class BoardLabel;
 class ClickArea;
+class FullScreenButton;
 class PictureArea;
 class PictureBox;
 struct Shared;
 
-class BoardView : public QWidget {
+// The window may take any size: the design is drawn at the largest scale that
+// fits, centred in a plain dark frame (BoardSurface, applyElement). F11 or the
+// button in the top-right corner switches full screen, Esc leaves it; the
+// choice is kept for the next start.
+class BoardView : public BoardSurface {
     Q_OBJECT
 public:
     ~BoardView() override;
@@ -41,9 +49,26 @@ public:
     ClickArea *Command3 = nullptr;
     PictureBox *Pic_Bingo = nullptr, *Pic_Score = nullptr;
     ClickArea *Label5 = nullptr;
+    QPushButton *Label_StartOver = nullptr;
+    BoardLabel *Label_Pause = nullptr, *Label_Mute = nullptr;
+    PictureBox *Pic_Help = nullptr;
+    BoardLabel *Label_Help = nullptr;
+    PictureBox *Pic_Ask = nullptr;
+    BoardLabel *Label_Ask = nullptr;
+    QPushButton *Label_Ask_Yes = nullptr, *Label_Ask_No = nullptr;
 
     // Brings every widget in line with the engine's state.
     void sync();
+
+    // Another reason to ask before quitting: reason() gives a line for the
+    // question (unsaved changes, say), or nothing when there is none.
+    void addQuitReason(std::function<QString()> reason);
+
+    FullScreenButton *fullScreenButton() const { return m_fullScreenButton; }
+    // Switches between the window and full screen, and remembers the choice.
+    void setFullScreenChosen(bool full);
+    // Shows the window as the teacher last left it: full screen or not.
+    void showAsRemembered();
 
 signals:
     // A right-button release on GBox(game): the host wants the editor on it.
@@ -61,7 +86,18 @@ protected:
     // Picture of a mark store named by the engine ("Img_Win", ...).
     virtual QPixmap markPicture(const QString &store) const = 0;
 
+    // Keys reach the board whatever child has the focus: an open answer box
+    // keeps only the keys that type (see typesIntoAnswerBox).
+    void keyPressEvent(QKeyEvent *e) override;
+    bool eventFilter(QObject *watched, QEvent *e) override;
+    // Children that take the focus hand their keys to the board first.
+    void watchKeysOf(QWidget *child);
+    bool hostKeyPressed(QKeyEvent *e, bool fromAnswerBox);
+    QStringList quitReasons() const;
+
     void showEvent(QShowEvent *e) override;
+    void resizeEvent(QResizeEvent *e) override;
+    void changeEvent(QEvent *e) override;
     void paintEvent(QPaintEvent *) override;
     void closeEvent(QCloseEvent *e) override;
 
@@ -79,7 +115,12 @@ private:
     Art m_background;
     Art m_quizPanel;
     bool m_laidOut = false;
+    FullScreenButton *m_fullScreenButton = nullptr;
+    // The design drawn at the window's size: every element placed anew.
+    void applyScale();
     int m_drawnScript = 0;  // captions of Img_SRC_Script already drawn
+    std::vector<std::function<QString()>> m_quitReasons;
+    bool m_quitting = false;
 };
 
 // The board's title with the name of the quiz set in use after it.

@@ -10,6 +10,7 @@ FrmMain1::FrmMain1(Shared &s, std::unique_ptr<CuePlayer> cues, std::unique_ptr<R
 {
     Label1 = new BoardLabel(this, layout::one::Label1Style);
     Text1 = new BoardLabel(Pic_Quiz, layout::Text1Style);
+    Text1->fitDownTo(kAnswerFloorPoints);
     Label7 = new ClickArea(Pic_Quiz, false);
     Label10 = new ClickArea(Pic_Quiz, false);
     Label6 = new BoardLabel(Pic_Score, layout::one::Label6Style);

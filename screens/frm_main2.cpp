@@ -29,6 +29,43 @@ protected:
     void mouseReleaseEvent(QMouseEvent *e) override { e->accept(); }
 };
 
+// The answer box: the typed answer always fits, its font stepping down from
+// the design size to a legible floor as it grows (past the floor it scrolls,
+// as a box being typed in must).
+class AnswerBox : public HangulLineEdit, public ScaledWidget {
+public:
+    explicit AnswerBox(QWidget *parent) : HangulLineEdit(parent)
+    {
+        connect(this, &QLineEdit::textChanged, this, [this] { refit(); });
+    }
+    void setScaleFactor(double factor) override
+    {
+        m_factor = factor;
+        refit();
+    }
+
+protected:
+    void resizeEvent(QResizeEvent *e) override
+    {
+        HangulLineEdit::resizeEvent(e);
+        refit();
+    }
+
+private:
+    void refit()
+    {
+        const layout::TextStyle &style = layout::Text1Style;
+        // Room for the cursor and the syllable being composed.
+        const FitBox box{QSizeF(width() - 8 - 2 * fontMetrics().averageCharWidth(), height()), false, style.points,
+                         kAnswerFloorPoints};
+        const double points = fitText(text(), box, boardLineMeasure(style.face, m_factor)).points;
+        const QFont f = boardFont(style.face, points * m_factor);
+        if (font() != f)
+            setFont(f);
+    }
+    double m_factor = 1.0;
+};
+
 PictureBox *heart(QWidget *parent, int team, bool stretch, bool clickThrough)
 {
     auto *box = new PictureBox(parent, artPixmap(team == 0 ? Art::HeartPink : Art::HeartGreen), stretch);
@@ -53,11 +90,11 @@ FrmMain2::FrmMain2(Shared &s, std::unique_ptr<CuePlayer> cues, std::unique_ptr<R
 
     // Question panel: the heart under the answer box, the box a window in front.
     Label1 = new BoardLabel(Pic_Quiz, layout::two::Label1Style);
+    Label1->fitDownTo(layout::two::Label1Style.points);
     SELECT_IMG = heart(Pic_Quiz, 1, true, true);
     Label7 = new ClickArea(Pic_Quiz, false);
     Label10 = new ClickArea(Pic_Quiz, false);
-    Text1 = new HangulLineEdit(Pic_Quiz);
-    Text1->setFont(boardFont(layout::Text1Style.face, layout::Text1Style.points));
+    Text1 = new AnswerBox(Pic_Quiz);
     Text1->setAlignment(Qt::AlignCenter);
     Text1->setFrame(false);
     QPalette pal = Text1->palette();
@@ -70,16 +107,24 @@ FrmMain2::FrmMain2(Shared &s, std::unique_ptr<CuePlayer> cues, std::unique_ptr<R
         Text1->commitComposition();
         submit();
     });
+    connect(Text1, &HangulLineEdit::hangulModeChanged, this, [this](bool hangul) { m_board.setAnswerMode(hangul); });
+    watchKeysOf(Text1);
+    Label_Mode = new BoardLabel(Pic_Quiz, layout::two::ModeStyle);
+    Label_Mode->setAlignment(Qt::AlignCenter);
+    Label_Overrule = textButton(Pic_Quiz, layout::ButtonStyle);
+    Label_Overrule->setFlat(true);
+    Label_Overrule->setToolTip(QStringLiteral("정답으로 인정 (Ctrl+Enter)"));
+    connect(Label_Overrule, &QPushButton::clicked, this, [this] { m_board.Label_Overrule_Click(); });
 
     // Score panel: the final scores in front of the hearts, both in front of Label5.
     Img_Team[3] = heart(Pic_Score, 0, true, false);
     Img_Team[2] = heart(Pic_Score, 1, true, false);
     Label_Team_Score[3] = new SolidLabel(Pic_Score, layout::two::TeamScoreStyle[0]);
     Label_Team_Score[2] = new SolidLabel(Pic_Score, layout::two::TeamScoreStyle[1]);
+    Label_Winner = new BoardLabel(Pic_Score, layout::two::WinnerStyle);
 
     // The starting-team picker: shapes, then hearts, then the click areas.
-    Pic_Sel = new PictureBox(this);
-    Pic_Sel->setBackground(QApplication::palette().color(QPalette::Base));
+    Pic_Sel = new PictureBox(this, artPixmap(Art::Picker));
     Label14 = new BoardLabel(Pic_Sel, layout::two::Label14Style);
     Shape3 = new RoundedShape(Pic_Sel, kRed, kWhite);
     Shape4 = new RoundedShape(Pic_Sel, kGreen, kWhite);
@@ -122,8 +167,15 @@ void FrmMain2::syncBoard()
     applyElement(Label10, b.Label10);
 
     applyElement(Text1, b.Text1);
-    if (!b.Pic_Quiz.Visible)
+    applyLabel(Label_Mode, b.Label_Mode);
+    applyButton(Label_Overrule, b.Label_Overrule);
+    applyLabel(Label_Winner, b.Label_Winner);
+    if (!b.Pic_Quiz.Visible) {
         Text1->discardComposition();
+        // Between questions keys come to the board, never to the hidden box.
+        if (Text1->hasFocus() || !focusWidget())
+            setFocus(Qt::OtherFocusReason);
+    }
     if (Text1->text() != b.Text1.Caption) {  // emptied when the panel closed
         Text1->discardComposition();
         Text1->setText(b.Text1.Caption);
@@ -140,8 +192,10 @@ void FrmMain2::syncBoard()
 
     if (m_focusWanted) {
         m_focusWanted = false;
-        if (b.Pic_Quiz.Visible)
+        if (b.Pic_Quiz.Visible) {
             Text1->setFocus(Qt::OtherFocusReason);
+            Text1->setHangulMode(true);  // each question starts in Hangul
+        }
     }
 }
 

@@ -27,6 +27,9 @@ public:
     PictureBox *Image4 = nullptr, *Image5 = nullptr;
     RoundedShape *Shape3 = nullptr, *Shape4 = nullptr;
     std::array<ClickArea *, 2> Label_Sel_Team{};
+    BoardLabel *Label_Mode = nullptr;         // "한" or "A" beside the answer box
+    QPushButton *Label_Overrule = nullptr;    // the host's "right anyway"
+    BoardLabel *Label_Winner = nullptr;       // on Pic_Score
 
 protected:
     void syncBoard() override;

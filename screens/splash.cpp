@@ -44,4 +44,8 @@ void frmSplash::paintEvent(QPaintEvent *)
     p.setPen(QColor::fromRgb(style.colour));
     p.drawText(box, Qt::AlignLeft | Qt::AlignVCenter,
                p.fontMetrics().elidedText(m_setName, Qt::ElideMiddle, box.width()));
+    if (!m_painted) {
+        m_painted = true;
+        emit painted();
+    }
 }

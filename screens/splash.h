@@ -21,6 +21,8 @@ signals:
     // boardKind 1: the one-team board; 0: the two-team board.
     void boardChosen(int boardKind);
     void setsRequested();
+    // The first paint is done: the screen is up.
+    void painted();
 
 protected:
     void paintEvent(QPaintEvent *) override;
@@ -30,4 +32,5 @@ private:
     ClickArea *m_command2;
     ClickArea *m_setBar;
     QString m_setName;
+    bool m_painted = false;
 };

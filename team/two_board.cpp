@@ -46,6 +46,9 @@ TwoTeamBoard::TwoTeamBoard(Shared &s, const BoardPorts &ports)
     Shape4 = Element::at(two::Shape4);
     for (int t = 0; t < 2; ++t)
         Label_Sel_Team[t] = Element::at(two::Label_Sel_Team[t]);
+    Label_Mode = Element::at(two::Label_Mode, true, QStringLiteral("한"));
+    Label_Overrule = Element::at(two::Label_Overrule, true, QStringLiteral("✓"));
+    Label_Winner = Element::at(two::Label_Winner);
 }
 
 QString TwoTeamBoard::markStore(int team)
@@ -73,6 +76,7 @@ void TwoTeamBoard::startGame()
 {
     if (m_s.Play_State != play::End)
         return;
+    dealIfPlayed();
     playCue("start.wav");
     m_s.Play_State = play::Play;
     Pic_Sel.Top = Img_SRC.Top + (Img_SRC.Height - Pic_Sel.Height) / 2;
@@ -100,21 +104,27 @@ void TwoTeamBoard::Timer1_Tick()
     if (m_s.Play_State != play::Play)
         return;
     const int cur = teamIndex(Cur_Team);
-    Element &heart = Img_Team[cur];
-    Element &other = Img_Team[1 - cur];
-    heart.Width = heart.Width > 99 ? 90 : 110;
-    heart.Height = heart.Height > 99 ? 90 : 110;
-    other.Width = kHeartSize;
-    other.Height = kHeartSize;
+    const Element &heart = Img_Team[cur];
+    sizeHeart(cur, heart.Width > 99 ? 90 : 110);
+    sizeHeart(1 - cur, kHeartSize);
+}
+
+void TwoTeamBoard::sizeHeart(int team, double side)
+{
+    // About the heart's centre at design, so it never leans over its score.
+    const layout::Rect &design = layout::two::Img_Team[team];
+    Element &heart = Img_Team[team];
+    heart.Width = side;
+    heart.Height = side;
+    heart.Left = design.left + (design.width - side) / 2;
+    heart.Top = design.top + (design.height - side) / 2;
 }
 
 void TwoTeamBoard::stopPulse()
 {
     Timer1.stop();
-    for (int t = 0; t < 2; ++t) {
-        Img_Team[t].Width = kHeartSize;
-        Img_Team[t].Height = kHeartSize;
-    }
+    for (int t = 0; t < 2; ++t)
+        sizeHeart(t, kHeartSize);
 }
 
 void TwoTeamBoard::afterReveal()
@@ -142,17 +152,35 @@ void TwoTeamBoard::Command3_Click()
     const AnswerVerdict verdict = judgeTypedAnswer(Cur_Answer, Text1.Caption);
     if (verdict == AnswerVerdict::Ignored)
         return;
-    const bool right = verdict == AnswerVerdict::Right;
+    giveVerdict(verdict == AnswerVerdict::Right, false);
+}
+
+void TwoTeamBoard::Label_Overrule_Click()
+{
+    const Event e(*this);
+    if (!questionAwaitsVerdict() || m_s.Play_State != play::Play)
+        return;
+    giveVerdict(true, true);
+}
+
+void TwoTeamBoard::giveVerdict(bool right, bool overrule)
+{
     const int team = teamIndex(Cur_Team);
     // judge() refuses a second verdict until the panel has closed.
     if (!judge(right, right ? markStore(team) : QString(),
-               right ? QString::number(team) : QString(cell::NotWon)))
+               right ? QString::number(team) : QString(cell::NotWon), overrule))
         return;
     if (!right)
         return;
     Cubix_Number[Cur_Cell].Visible = false;
     addInt16(Team_Score[team], 30);
     showTeamScore(team);
+}
+
+void TwoTeamBoard::setAnswerMode(bool hangul)
+{
+    const Event e(*this);
+    Label_Mode.Caption = hangul ? QStringLiteral("한") : QStringLiteral("A");
 }
 
 // ---- after the verdict ----
@@ -171,9 +199,7 @@ void TwoTeamBoard::Check_Bingo()
 void TwoTeamBoard::afterCheckBingo()
 {
     // The heart of the team that just played stands whole at once.
-    Element &played = Img_Team[teamIndex(Cur_Team)];
-    played.Width = kHeartSize;
-    played.Height = kHeartSize;
+    sizeHeart(teamIndex(Cur_Team), kHeartSize);
     Cur_Team = Cur_Team == 0 ? 1 : 0;
 }
 
@@ -183,6 +209,11 @@ void TwoTeamBoard::showFinalScore()
     Pic_Sel.Visible = false;  // a picker left unanswered has nothing to start any more
     Label_Team_Score[3].Caption = Label_Team_Score[0].Caption;
     Label_Team_Score[2].Caption = Label_Team_Score[1].Caption;
+    if (Team_Score[0] == Team_Score[1])
+        Label_Winner.Caption = QStringLiteral("비겼어요!");
+    else
+        Label_Winner.Caption = Team_Score[0] > Team_Score[1] ? QStringLiteral("빨간 팀 승리!")
+                                                            : QStringLiteral("초록 팀 승리!");
 }
 
 void TwoTeamBoard::All_Check()
@@ -200,4 +231,85 @@ void TwoTeamBoard::All_Check()
         Check_Bingo();
     }
     endGame();
+}
+
+// ---- the host in control ----
+
+bool TwoTeamBoard::boardKey(HostKey key, int tile)
+{
+    switch (key) {
+    case HostKey::Tile:
+        if (Pic_Quiz.Visible || !cellOpens(tile - 1))
+            return false;
+        Cover_Cubix_Click(tile - 1);
+        return true;
+    case HostKey::Overrule:
+        if (!questionAwaitsVerdict())
+            return false;
+        Label_Overrule_Click();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool TwoTeamBoard::cellsRefused() const
+{
+    // Whose turn it is comes from the picker: no question before it is answered.
+    return Board::cellsRefused() || Pic_Sel.Visible;
+}
+
+void TwoTeamBoard::resumeTimer1()
+{
+    if (m_s.Play_State == play::Play && !Pic_Sel.Visible)
+        Timer1.start();
+}
+
+void TwoTeamBoard::undoElements(std::vector<Element *> &out)
+{
+    Board::undoElements(out);
+    for (int i = 0; i < 4; ++i)
+        out.insert(out.end(), {&Img_Team[i], &Label_Team_Score[i]});
+    out.insert(out.end(), {&SELECT_IMG, &Pic_Sel, &Label_Winner});
+}
+
+void TwoTeamBoard::saveNumbers(std::vector<int> &out) const
+{
+    out = {Team_Score[0], Team_Score[1], Team_Lines[0], Team_Lines[1], Cur_Team};
+}
+
+void TwoTeamBoard::restoreNumbers(const std::vector<int> &in)
+{
+    Team_Score[0] = std::int16_t(in[0]);
+    Team_Score[1] = std::int16_t(in[1]);
+    Team_Lines[0] = std::int16_t(in[2]);
+    Team_Lines[1] = std::int16_t(in[3]);
+    Cur_Team = std::int16_t(in[4]);
+}
+
+void TwoTeamBoard::updateHostElements()
+{
+    Board::updateHostElements();
+    Label_Overrule.Visible = questionAwaitsVerdict();
+}
+
+void TwoTeamBoard::gameAbandoned()
+{
+    stopPulse();
+    Pic_Sel.Visible = false;
+}
+
+QString TwoTeamBoard::helpText() const
+{
+    return QStringLiteral(
+        "F5 — 시 작\r\n"
+        "1 ~ 9 — 그 번호의 칸을 엽니다 (문제가 열려 있지 않을 때)\r\n"
+        "문제가 열려 있으면 글자는 답 칸으로 갑니다. Enter — 답을 냅니다\r\n"
+        "한/영 또는 Shift+스페이스 — 한글 / 영문 (답 칸 옆에 한 또는 A)\r\n"
+        "Ctrl+Enter — 진행자가 정답으로 인정합니다 (패널의 ✓도 같음)\r\n"
+        "Ctrl+Z — 마지막 판정을 되돌립니다\r\n"
+        "M — 소리 끄기 / 켜기\r\n"
+        "Ctrl+N — 이 게임을 처음부터 (먼저 묻습니다)\r\n"
+        "Esc — 빙고·점수 그림을 닫습니다, 전체 화면에서 나옵니다\r\n"
+        "F1 — 이 도움말을 열고 닫습니다");
 }

@@ -28,6 +28,9 @@ public:
     Element Label7, Label10;                 // empty, no event
     Element Pic_Sel, Label14, Image4, Image5, Shape3, Shape4;
     std::array<Element, 2> Label_Sel_Team;
+    Element Label_Mode;      // "한" or "A": what the answer box types
+    Element Label_Overrule;  // the host's "right anyway" in the panel
+    Element Label_Winner;    // on Pic_Score: who won, or a tie
 
     // Picture store names used in Element::Picture.
     static QString markStore(int team);  // "Img_Win(0)", "Img_Win(1)"
@@ -39,12 +42,25 @@ public:
     // Submit (Command3 or Enter in Text1): judges the text in Text1.Caption,
     // which the screen keeps equal to the answer box.
     void Command3_Click();
+    // The host judges the open question right whatever was typed (Ctrl+Enter).
+    void Label_Overrule_Click();
+    // The answer box now types Hangul (true) or Latin letters.
+    void setAnswerMode(bool hangul);
 
 signals:
     // The question has slid in: the answer box is to take the focus.
     void answerBoxReady();
 
 protected:
+    bool boardKey(HostKey key, int tile) override;
+    bool cellsRefused() const override;
+    void resumeTimer1() override;
+    void undoElements(std::vector<Element *> &out) override;
+    void saveNumbers(std::vector<int> &out) const override;
+    void restoreNumbers(const std::vector<int> &in) override;
+    void updateHostElements() override;
+    void gameAbandoned() override;
+    QString helpText() const override;
     void startGame() override;  // shows the picker
     void afterReveal() override;
     void showFinalScore() override;
@@ -56,5 +72,8 @@ protected:
 
 private:
     void showTeamScore(int team);
+    void giveVerdict(bool right, bool overrule);
     void stopPulse();
+    // Team t's heart on the board at side x side, centred where it stands at design.
+    void sizeHeart(int team, double side);
 };

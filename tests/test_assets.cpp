@@ -79,6 +79,8 @@ private slots:
     void progressiveBackground();
     void bitmapsAre24Bits_data();
     void bitmapsAre24Bits();
+    void scaledVariants_data();
+    void scaledVariants();
     void transparentMarks_data();
     void transparentMarks();
     void handCursorFile();
@@ -107,8 +109,9 @@ void TestAssets::pictures_data()
     QTest::newRow("two quiz panel") << Art::TwoQuiz << QByteArray("jpeg") << QSize(640, 480);
     QTest::newRow("bingo") << Art::Bingo << QByteArray("jpeg") << QSize(500, 500);
     QTest::newRow("score") << Art::Score << QByteArray("jpeg") << QSize(520, 520);
-    QTest::newRow("right") << Art::Right << QByteArray("jpeg") << QSize(300, 300);
-    QTest::newRow("wrong") << Art::Wrong << QByteArray("jpeg") << QSize(300, 300);
+    QTest::newRow("right") << Art::Right << QByteArray("png") << QSize(300, 300);
+    QTest::newRow("wrong") << Art::Wrong << QByteArray("png") << QSize(300, 300);
+    QTest::newRow("picker") << Art::Picker << QByteArray("jpeg") << QSize(475, 199);
     QTest::newRow("tile") << Art::Tile << QByteArray("bmp") << QSize(241, 192);
     QTest::newRow("tile source") << Art::TileSource << QByteArray("bmp") << QSize(244, 194);
     QTest::newRow("pink heart") << Art::HeartPink << QByteArray("gif") << QSize(100, 100);
@@ -166,6 +169,45 @@ void TestAssets::bitmapsAre24Bits()
     QCOMPARE(b.left(2), QByteArray("BM"));
     QCOMPARE(le16(b, 28), 24);        // bits per pixel
     QCOMPARE(int(le32(b, 30)), 0);    // uncompressed
+}
+
+void TestAssets::scaledVariants_data()
+{
+    QTest::addColumn<Art>("art");
+    QTest::addColumn<bool>("transparentCorners");
+    QTest::newRow("one background") << Art::OneBackground << false;
+    QTest::newRow("two quiz panel") << Art::TwoQuiz << false;
+    QTest::newRow("picker") << Art::Picker << false;
+    QTest::newRow("right") << Art::Right << true;
+    QTest::newRow("wrong") << Art::Wrong << true;
+    QTest::newRow("pink heart") << Art::HeartPink << true;
+    QTest::newRow("cross card") << Art::Cross << true;
+}
+
+// A board drawn larger takes each picture from the variant rendered at that
+// size from the same source (not the small one blown up); a picture drawn at
+// a size between two variants comes from the larger one.
+void TestAssets::scaledVariants()
+{
+    QFETCH(Art, art);
+    QFETCH(bool, transparentCorners);
+    const QSize size = artSize(art);
+    for (int n : {2, 3}) {
+        QString path = artResourcePath(art);
+        path.truncate(path.lastIndexOf('.'));
+        const QString suffix = art == Art::OneBackground || art == Art::TwoQuiz || art == Art::Picker ? "jpg" : "png";
+        const QImage variant(QStringLiteral("%1@%2x.%3").arg(path).arg(n).arg(suffix));
+        QCOMPARE(variant.size(), size * n);
+        const QImage drawn = picturePixmapAt(artPixmap(art), size * n).toImage();
+        QCOMPARE(drawn.convertToFormat(QImage::Format_ARGB32), variant.convertToFormat(QImage::Format_ARGB32));
+        if (transparentCorners) {
+            for (QPoint corner : {QPoint(0, 0), QPoint(size.width() * n - 1, size.height() * n - 1)})
+                QCOMPARE(qAlpha(drawn.pixel(corner)), 0);
+        }
+    }
+    const QSize between = size * 2.8125;
+    QCOMPARE(picturePixmapAt(artPixmap(art), between).size(), between);
+    QCOMPARE(picturePixmapAt(artPixmap(art), size), artPixmap(art));
 }
 
 void TestAssets::transparentMarks_data()

@@ -34,7 +34,7 @@ namespace el = editor_layout;
 
 namespace {
 
-const QString kDesignCaption = QStringLiteral("교만한 인간들이 하나님게 대적하여 세운 탑");
+const QString kDesignCaption = QStringLiteral("교만한 인간들이 하나님께 대적하여 세운 탑");
 
 // A picture file of the given content format, whatever its name says.
 bool writePicture(const QString &path, QSize size, const char *format = "PNG", QColor colour = Qt::red)
@@ -201,7 +201,7 @@ void TestEditor::windowAndStacking()
     QPointer<FrmInput> w = f.open(0);
     QVERIFY(w);
     QCOMPARE(w->size(), QSize(852, 593));
-    QCOMPARE(w->windowTitle(), QStringLiteral("게임 문제 입력"));
+    QCOMPARE(w->windowTitle(), QStringLiteral("1번 게임 문제 입력"));
     QVERIFY(!(w->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
     QCOMPARE(w->palette().color(QPalette::Window), QColor(0xC0, 0xC0, 0xFF));
     QCOMPARE(w->Command6()->palette().color(QPalette::Button), QColor(0xFF, 0xC0, 0xC0));
@@ -549,7 +549,7 @@ void TestEditor::browseDialogPreviewsAndRemembers()
         dlg->setDirectory(photos.path());
         auto *view = dlg->findChild<QListView *>(QStringLiteral("listView"));
         QModelIndex file;
-        QTest::qWaitFor([&] {
+        (void)QTest::qWaitFor([&] {
             for (int r = 0; view && r < view->model()->rowCount(view->rootIndex()); ++r)
                 if (view->model()->index(r, 0, view->rootIndex()).data() == QStringLiteral("무지개.png"))
                     file = view->model()->index(r, 0, view->rootIndex());

@@ -12,7 +12,13 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <QPainter>
+#include <QStandardPaths>
+
 #include <cmath>
+
+#include "core/settings.h"
+#include "widgets/full_screen_button.h"
 
 namespace {
 
@@ -39,6 +45,12 @@ private slots:
     void pictureLoader();
     void cuesFromBadFilesAreSilent();
     void revealPaintsAnOutlinedCaption();
+    void clicksLandAtEveryScale_data();
+    void clicksLandAtEveryScale();
+    void longTextsShowWhole_data();
+    void longTextsShowWhole();
+    void portraitPictureIsCropped();
+    void fullScreenByKeysIsRemembered();
 };
 
 void TestFrmMain1::windowAtStart()
@@ -133,8 +145,12 @@ void TestFrmMain1::textStylesAndPanelPlaces()
     QCOMPARE(t.w->Pic_Quiz->childAt(QPoint(300, 200)), t.w->Pic_Wrong);
     const QWidgetList panel = t.w->Pic_Quiz->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
     QVERIFY(panel.indexOf(t.w->Pic_Right) > panel.indexOf(t.w->Text1));
-    // the right-answer picture's light-blue ground shows beyond its 300 x 300 picture
-    QCOMPARE(t.w->Pic_Right->grab().toImage().pixelColor(301, 301), QColor(0x80, 0x80, 0xFF));
+    // the verdict pictures have transparent corners: the panel shows through
+    t.w->Pic_Wrong->hide();
+    const QPoint corner = t.w->Pic_Right->mapTo(t.w->Pic_Quiz, QPoint(6, 6));
+    const QColor withPicture = t.w->Pic_Quiz->grab().toImage().pixelColor(corner);
+    t.w->Pic_Right->hide();
+    QCOMPARE(t.w->Pic_Quiz->grab().toImage().pixelColor(corner), withPicture);
     // the panels in front of the question panel, in front of the cells
     const QWidgetList top = t.w->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
     QVERIFY(top.indexOf(t.w->Cubix[8]) < top.indexOf(t.w->Pic_Quiz));
@@ -277,8 +293,11 @@ void TestFrmMain1::pictureLoader()
     QtPictureLoader loader(QSize(743, 589));
     QVERIFY(loader.loadPicture(previous));
     QCOMPARE(loader.loadPicture(path), loads);
-    QCOMPARE(loader.current().size(), QSize(743, 589));
-    const QColor c = loader.current().pixelColor(300, 200);
+    // of the drawn shape; no larger than drawn (smaller ones are scaled up as drawn)
+    const QImage &current = loader.current();
+    QVERIFY(qAbs(current.width() * 589 - current.height() * 743) <= 743);  // within a pixel
+    QVERIFY(current.width() <= 743);
+    const QColor c = current.pixelColor(current.width() / 2, current.height() / 2);
     QCOMPARE(c.blue() > 200, loads);  // a failed load keeps the previous picture
     QCOMPARE(c.red() > 200, !loads);
 }
@@ -293,10 +312,16 @@ void TestFrmMain1::cuesFromBadFilesAreSilent()
     bad.write("RIFF but not really a wave file");
     bad.close();
     QtCuePlayer player(dir.path() + '/');
+    int ticks = 0;
+    QTimer loop;
+    QObject::connect(&loop, &QTimer::timeout, [&ticks] { ++ticks; });
+    loop.start(5);
     for (const char *name : {"box.wav", "bome.wav", "bome.wav", "end.wav"})
         player.Play_Cue(QString::fromLatin1(name));
-    QCoreApplication::processEvents();
+    QTRY_VERIFY(ticks >= 3);  // the event loop goes on while the cues fail
     player.Play_Cue(QStringLiteral("right.wav"));
+    const int before = ticks;
+    QTRY_VERIFY(ticks >= before + 3);
 }
 
 void TestFrmMain1::revealPaintsAnOutlinedCaption()
@@ -312,7 +337,7 @@ void TestFrmMain1::revealPaintsAnOutlinedCaption()
     t.b().GBox_MouseDown(1, 1);
     t.w->sync();
     t.clickAt(t.centreOf(t.w->Command1));
-    const QImage canvas = t.w->Img_SRC->canvas().toImage();
+    const QImage canvas = t.w->Img_SRC->canvas();
     // Outside the caption the picture is untouched; inside its band there is
     // white text and more black outline than white.
     int white = 0, black = 0;
@@ -331,6 +356,155 @@ void TestFrmMain1::revealPaintsAnOutlinedCaption()
     QVERIFY(white > 50);
     QVERIFY(black > white);
     QCOMPARE(canvas.pixelColor(10, 10), QColor(128, 128, 128));
+}
+
+
+void TestFrmMain1::clicksLandAtEveryScale_data()
+{
+    QTest::addColumn<QSize>("window");
+    QTest::addColumn<double>("factor");
+    QTest::addColumn<QPoint>("origin");
+    QTest::newRow("1024 x 768: the design") << QSize(1024, 768) << 1.0 << QPoint(0, 0);
+    QTest::newRow("1920 x 1080") << QSize(1920, 1080) << 1.40625 << QPoint(240, 0);
+    QTest::newRow("3840 x 2160") << QSize(3840, 2160) << 2.8125 << QPoint(480, 0);
+}
+
+// At every size the board is the design scaled, centred, and a click at the
+// scaled place of a painted button does what it does at design size.
+void TestFrmMain1::clicksLandAtEveryScale()
+{
+    QFETCH(QSize, window);
+    QFETCH(double, factor);
+    QFETCH(QPoint, origin);
+    Window t;
+    t.resizeTo(window);
+    QCOMPARE(t.w->boardScale().factor, factor);
+    QCOMPARE(t.w->boardScale().origin, origin);
+    QCOMPARE(t.w->Command5->geometry(), t.w->boardScale().map(QRectF(804, 372, 175, 59)).translated(origin));
+
+    t.clickAt(t.atDesign({977.5, 188.5}));  // ▼
+    QCOMPARE(t.s.Time_Limit, 30);
+    QCOMPARE(t.w->Label3->text(), QStringLiteral("30초"));
+    t.clickAt(t.atDesign({891.5, 401.5}));  // 시 작
+    QCOMPARE(t.s.Play_State, QStringLiteral("play"));
+    t.clickAt(t.atDesign({157, 139}));      // tile 1
+    t.clock.advance(300);
+    QVERIFY(t.w->Pic_Quiz->isVisible());
+    const double left = t.b().Pic_Quiz.Left;  // where the slide ended
+    QCOMPARE(t.w->Pic_Quiz->geometry(), t.w->boardScale().map(QRectF(left, 80, 641, 521)).translated(origin));
+    t.clickAt(t.atDesign({left + 537.5, 80 + 395.5}));  // 정답 in the panel
+    QCOMPARE(t.w->Text1->text(), t.b().Cur_Answer);
+    t.clickAt(t.atDesign({left + 92.5, 80 + 470.5}));   // 성공
+    QVERIFY(t.w->Pic_Right->isVisible());
+    QCOMPARE(t.w->Label1->text(), QStringLiteral("10"));
+    // the text drawn at the target size, not a scaled bitmap
+    QCOMPARE(t.w->Label1->font().pixelSize(), qRound(48 * factor));
+}
+
+void TestFrmMain1::longTextsShowWhole_data()
+{
+    QTest::addColumn<QSize>("window");
+    QTest::newRow("1024 x 768") << QSize(1024, 768);
+    QTest::newRow("3840 x 2160") << QSize(3840, 2160);
+}
+
+// A 200-syllable question shows whole in the question box, smaller; a
+// 60-syllable caption is drawn whole over the picture, on lines of its own.
+void TestFrmMain1::longTextsShowWhole()
+{
+    QFETCH(QSize, window);
+    const QString question = QStringLiteral("가나다라마 ").repeated(40).trimmed();
+    const QString caption = QStringLiteral("하늘바다별 ").repeated(12).trimmed();
+    Window t;
+    t.resizeTo(window);
+    for (int q = 0; q < 9; ++q)
+        t.s.Quiz_Table[0][q] = question + QStringLiteral(";답");
+    t.s.Picture_Table[0] = QStringLiteral("1.jpg;") + caption;
+    t.b().GBox_MouseDown(0, 1);
+    t.b().Command1_Click();  // the reveal
+    QStringList drawn;
+    for (const ScriptDraw &d : t.b().Img_SRC_Script)
+        if (d.Colour == 0xFFFFFF)
+            drawn << d.Text;
+    QCOMPARE(drawn.join(QLatin1Char(' ')), caption);
+    for (const ScriptDraw &d : t.b().Img_SRC_Script)
+        QVERIFY(d.X >= 0 && d.X + t.b().Label2.Width <= layout::Img_SRC.width + 2);
+
+    t.b().GBox_MouseDown(0, 1);
+    t.clickAt(t.atDesign({891.5, 401.5}));
+    t.clickAt(t.atDesign({157, 139}));
+    t.clock.advance(300);
+    QCOMPARE(t.w->Label8->lastFit(), TextFit::Smaller);
+    QCOMPARE(t.w->Label8->text().remove(QLatin1Char('\n')).remove(QLatin1Char(' ')),
+             QString(question).remove(QLatin1Char(' ')));
+    const double factor = t.w->boardScale().factor;
+    QVERIFY(t.w->Label8->font().pixelSize() < qRound(37 * factor));
+    QVERIFY(t.w->Label8->font().pixelSize() >= qRound(kQuestionFloorPoints * 4 / 3 * factor) - 1);
+    // every line inside the label
+    const QFontMetrics fm(t.w->Label8->font());
+    const QRect needed = fm.boundingRect(t.w->Label8->rect(), Qt::TextWordWrap | Qt::AlignHCenter,
+                                         t.w->Label8->text());
+    QVERIFY(needed.height() <= t.w->Label8->height());
+    // the answer too: one line, smaller or cut, never past the box
+    t.b().Cell_QA[0][1] = QStringLiteral("아주 긴 정답 ").repeated(8);
+    t.b().Cur_Answer = t.b().Cell_QA[0][1];
+    t.clickAt(t.atDesign({t.b().Pic_Quiz.Left + 537.5, 80 + 395.5}));
+    QVERIFY(fm.horizontalAdvance(t.w->Text1->text()) > 0);
+    QVERIFY(QFontMetrics(t.w->Text1->font()).horizontalAdvance(t.w->Text1->text()) <= t.w->Text1->width());
+}
+
+// A portrait photo is not stretched: the board shows its centred crop of the
+// picture area's shape, decoded at the size it is drawn.
+void TestFrmMain1::portraitPictureIsCropped()
+{
+    QTemporaryDir dir;
+    QImage photo(400, 800, QImage::Format_RGB32);
+    photo.fill(Qt::red);
+    QPainter(&photo).fillRect(QRect(0, 200, 400, 400), Qt::green);  // the middle
+    QVERIFY(photo.save(dir.filePath("p.jpg"), "JPEG", 95));
+    QtPictureLoader loader(QSize(200, 158));  // drawn smaller than the photo
+    QVERIFY(loader.loadPicture(dir.filePath("p.jpg")));
+    QCOMPARE(loader.current().size(), QSize(200, 158));
+    for (QPoint p : {QPoint(2, 2), QPoint(197, 2), QPoint(100, 79), QPoint(2, 155), QPoint(197, 155)})
+        QVERIFY2(qGreen(loader.current().pixel(p)) > 200 && qRed(loader.current().pixel(p)) < 60,
+                 qPrintable(QStringLiteral("%1,%2").arg(p.x()).arg(p.y())));
+    // drawn larger, it is read again: the crop at the photo's own size, 400 wide
+    QVERIFY(loader.setDrawnSize(QSize(743, 589)));
+    QCOMPARE(loader.current().size(), QSize(400, 317));
+    // the board draws it over the whole area, still only the green middle
+    Window t;
+    t.w->Img_SRC->drawPicture(loader.current());
+    const QImage &canvas = t.w->Img_SRC->canvas();
+    QCOMPARE(canvas.size(), QSize(743, 589));
+    for (QPoint p : {QPoint(3, 3), QPoint(739, 585)})
+        QVERIFY(qRed(canvas.pixel(p)) < 60);
+}
+
+// F11 and the corner button switch full screen, Esc leaves it; the choice is
+// kept in the settings for the next start.
+void TestFrmMain1::fullScreenByKeysIsRemembered()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    Window t;
+    QApplication::setActiveWindow(t.w.get());
+    QTest::keyClick(t.w.get(), Qt::Key_F11);
+    QTRY_VERIFY(t.w->isFullScreen());
+    QCOMPARE(openSettings()->value(QStringLiteral("board/fullScreen")).toBool(), true);
+    // Esc closes an open panel first: the board stays full screen in front of the class
+    QTest::keyClick(t.w.get(), Qt::Key_F1);
+    QVERIFY(t.b().Pic_Help.Visible);
+    QTest::keyClick(t.w.get(), Qt::Key_Escape);
+    QVERIFY(!t.b().Pic_Help.Visible);
+    QVERIFY(t.w->isFullScreen());
+    QTest::keyClick(t.w.get(), Qt::Key_Escape);
+    QTRY_VERIFY(!t.w->isFullScreen());
+    QCOMPARE(openSettings()->value(QStringLiteral("board/fullScreen")).toBool(), false);
+    // the corner control, at the window's top right, does the same
+    FullScreenButton *button = t.w->fullScreenButton();
+    QCOMPARE(button->geometry().topRight(), QPoint(t.w->width() - 1, 0));
+    t.clickAt(button->geometry().center());
+    QTRY_VERIFY(t.w->isFullScreen());
+    t.w->setFullScreenChosen(false);
 }
 
 QTEST_MAIN(TestFrmMain1)

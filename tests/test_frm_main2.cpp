@@ -85,7 +85,9 @@ void TestFrmMain2::handCursorExactlyOnClickAreas()
 {
     Window t;
     // the text box keeps its own I-beam
-    t.verifyHandCursors(t.sharedClickAreas() << t.w->Label_Sel_Team[0] << t.w->Label_Sel_Team[1], t.w->Text1);
+    t.verifyHandCursors(t.sharedClickAreas() << t.w->Label_Sel_Team[0] << t.w->Label_Sel_Team[1]
+                            << t.w->Label_Overrule,
+                        t.w->Text1);
 }
 
 void TestFrmMain2::cursorWhereTheMouseIs()
@@ -241,9 +243,11 @@ void TestFrmMain2::pulseResizesTheHeart()
     t.clickAt(t.centreOf(t.w->Command5));
     t.clickAt(t.centreOf(t.w->Image4));
     t.clock.advance(500);
-    QCOMPARE(t.w->Img_Team[0]->geometry(), QRect(790, 36, 90, 90));
+    // about the heart's centre, so it never leans over the score at its right
+    QCOMPARE(t.w->Img_Team[0]->geometry(), QRect(795, 41, 90, 90));
     t.clock.advance(500);
-    QCOMPARE(t.w->Img_Team[0]->geometry(), QRect(790, 36, 110, 110));
+    QCOMPARE(t.w->Img_Team[0]->geometry(), QRect(785, 31, 110, 110));
+    QCOMPARE(t.w->Img_Team[0]->geometry().center(), QRect(790, 36, 100, 100).center());
     QCOMPARE(t.w->Img_Team[1]->geometry(), QRect(790, 144, 100, 100));
     // game balls refuse a new game while the marker runs
     t.clickAt(t.centreOf(t.w->GBox[5]));

@@ -29,7 +29,7 @@ private slots:
     void wrongCentreBlocksItsLines();
     void endAfterTheNinthJudgment_data();
     void endAfterTheNinthJudgment();
-    void restartAfterTimeUpEndsAtOnce();
+    void startAfterTimeUpDealsAfresh();
     void answerShownWhenTimeRunsOutIsNotCarriedOver();
     void bonusAfterTimeUpReachesTheFinalPanel();
     void closingThePictures();
@@ -446,18 +446,29 @@ void TestOneBoard::endAfterTheNinthJudgment()
     QCOMPARE(b.Label1.Caption, QStringLiteral("0"));
 }
 
-void TestOneBoard::restartAfterTimeUpEndsAtOnce()
+// Start after an ended game deals that game afresh, as choosing its ball does:
+// full time, score 0, fresh tiles (it used to end again at the first tick).
+void TestOneBoard::startAfterTimeUpDealsAfresh()
 {
     OneFixture f;
     OneTeamBoard &b = f.startedWithLimit(30);
+    f.play(0, true);
     f.clock.advance(31000);
     QCOMPARE(f.s.Play_State, QStringLiteral("end"));
-    b.Pic_Score_Click();
-    b.Command5_Click();  // remaining time is still 0
+    QVERIFY(b.Pic_Score.Visible);
+    f.cues.played.clear();
+    b.Command5_Click();
+    QCOMPARE(f.cues.played, (QStringList{"box.wav", "start.wav"}));
+    QCOMPARE(f.s.Play_State, QStringLiteral("play"));
+    QVERIFY(!b.Pic_Score.Visible);
+    QCOMPARE(b.Remain_Sec, 30);
+    QCOMPARE(f.s.Score, 0);
+    for (int i = 0; i < 9; ++i)
+        QVERIFY(b.Cubix[i].Visible && !b.Cubix_Icon[i].Visible && b.Cubix_Number[i].Visible);
+    f.clock.advance(30000);
     QCOMPARE(f.s.Play_State, QStringLiteral("play"));
     f.clock.advance(1000);
     QCOMPARE(f.s.Play_State, QStringLiteral("end"));
-    QCOMPARE(f.cues.count("end.wav"), 2);
 }
 
 // Time runs out while the host shows an answer: the question is abandoned, and

@@ -1,11 +1,14 @@
 // Start-up: the program folder, fonts that may be missing, the start screen.
 #include "core/shared_state.h"
 #include "layout/layout.h"
+#include "screens/frm_main1.h"
 #include "screens/splash.h"
 #include "widgets/board_font.h"
+#include "widgets/board_widgets.h"
 #include "widgets/click_area.h"
 #include "widgets/fonts.h"
 
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -46,9 +49,24 @@ void TestStartup::missingFontsAreSkipped()
     Shared s;
     Register_Fonts(s, empty.path());
     QCOMPARE(s.App_Dir, empty.path() + QLatin1Char('/'));
-    frmSplash splash;  // still shows
+    QVERIFY(QFontDatabase::applicationFontFamilies(0).isEmpty());  // nothing registered
+    // Each face falls back to a family the system has.
+    for (const char *face : {layout::kDisplayFace, layout::kPlainFace}) {
+        const QFontInfo info(boardFont(face, 36));
+        QVERIFY2(QFontDatabase::families().contains(info.family()), qPrintable(info.family()));
+    }
+    // The program still starts: the start screen, then a board with its words.
+    frmSplash splash;
     splash.show();
     QVERIFY(QTest::qWaitForWindowExposed(&splash));
+    struct Silent : CuePlayer {
+        void Play_Cue(const QString &) override {}
+    };
+    FrmMain1 board(s, std::make_unique<Silent>());
+    board.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&board));
+    QCOMPARE(board.Label3->text(), QStringLiteral("60초"));
+    QVERIFY(QFontInfo(board.Label3->font()).pixelSize() > 0);
 }
 
 void TestStartup::facesResolveToShippedFonts_data()

@@ -19,10 +19,11 @@ enum class Art {
     TwoBackground,  // 1024 x 768 JPEG
     OneQuiz,        // 640 x 520 JPEG, one-team question panel
     TwoQuiz,        // 640 x 480 JPEG, two-team question panel
+    Picker,         // 475 x 199 JPEG, the starting-team picker's frame
     Bingo,          // 500 x 500 JPEG
     Score,          // 520 x 520 JPEG
-    Right,          // 300 x 300 JPEG
-    Wrong,          // 300 x 300 JPEG
+    Right,          // 300 x 300 PNG, transparent corners
+    Wrong,          // 300 x 300 PNG, transparent corners
     Tile,           // 241 x 192 BMP, 24 bits
     TileSource,     // 244 x 194 BMP, 24 bits
     HeartPink,      // 100 x 100 GIF, transparent
@@ -34,6 +35,12 @@ QString artResourcePath(Art art);  // ":/art/..."
 QSize artSize(Art art);
 QImage artImage(Art art);
 QPixmap artPixmap(Art art);  // cached
+
+// picture as drawn at deviceSize device pixels. An artwork pixmap (from
+// artPixmap) comes from the variant rendered at 1, 2 or 3 times its size, the
+// smallest that is not smaller than drawn, so a board of any size stays sharp;
+// any other picture is scaled smoothly. Cached.
+QPixmap picturePixmapAt(const QPixmap &picture, QSize deviceSize);
 
 // The pointing hand, 32 x 32, hot spot at column 6, row 0.
 QCursor handCursor();

@@ -1,26 +1,27 @@
 #include "widgets/board_widgets.h"
 
+#include "widgets/artwork.h"
 #include "widgets/board_font.h"
+#include "widgets/picture_crop.h"
 
-#include <QFontMetrics>
-
+#include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 
 #include <cmath>
 
-QRect elementRect(const Element &e)
-{
-    const int left = int(std::lround(e.Left));
-    const int top = int(std::lround(e.Top));
-    const int right = int(std::lround(e.Left + e.Width));
-    const int bottom = int(std::lround(e.Top + e.Height));
-    return QRect(left, top, qMax(0, right - left), qMax(0, bottom - top));
-}
-
 void applyElement(QWidget *w, const Element &e)
 {
-    const QRect r = elementRect(e);
+    const BoardSurface *surface = surfaceOf(w->parentWidget());
+    const BoardScale scale = surface ? surface->boardScale() : BoardScale{};
+    QRect r = scale.map(QRectF(e.Left, e.Top, e.Width, e.Height));
+    if (surface && w->parentWidget() == surface)
+        r.translate(scale.origin);
+    if (auto *scaled = dynamic_cast<ScaledWidget *>(w))
+        scaled->setScaleFactor(scale.factor);
+    else
+        scaleDesignFont(w, scale.factor);
     if (w->geometry() != r)
         w->setGeometry(r);
     if (w->isVisibleTo(w->parentWidget()) != e.Visible)
@@ -39,8 +40,30 @@ void PictureBox::setPicture(const QPixmap &picture)
     if (picture.cacheKey() == m_picture.cacheKey())
         return;
     m_picture = picture;
-    m_scaled = QPixmap();
     update();
+}
+
+void PictureBox::setScaleFactor(double factor)
+{
+    if (factor == m_factor)
+        return;
+    m_factor = factor;
+    update();
+    // The picture for the new size is made ahead, so a panel that slides in
+    // later does not wait for it.
+    QTimer::singleShot(0, this, [this] { drawnPicture(); });
+}
+
+QPixmap PictureBox::drawnPicture() const
+{
+    if (m_picture.isNull())
+        return {};
+    const QSizeF drawn = m_stretch ? QSizeF(size()) : QSizeF(m_picture.size()) * m_factor;
+    const qreal dpr = devicePixelRatioF();
+    const QSize device(int(std::lround(drawn.width() * dpr)), int(std::lround(drawn.height() * dpr)));
+    QPixmap pix = picturePixmapAt(m_picture, device);
+    pix.setDevicePixelRatio(dpr);
+    return pix;
 }
 
 void PictureBox::paintEvent(QPaintEvent *)
@@ -48,15 +71,8 @@ void PictureBox::paintEvent(QPaintEvent *)
     QPainter p(this);
     if (m_background.isValid())
         p.fillRect(rect(), m_background);
-    if (m_picture.isNull())
-        return;
-    if (!m_stretch) {
-        p.drawPixmap(0, 0, m_picture);
-        return;
-    }
-    if (m_scaled.size() != size())
-        m_scaled = m_picture.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    p.drawPixmap(0, 0, m_scaled);
+    if (!m_picture.isNull())
+        p.drawPixmap(0, 0, drawnPicture());
 }
 
 void PictureBox::mousePressEvent(QMouseEvent *e)
@@ -75,13 +91,12 @@ void PictureBox::mouseReleaseEvent(QMouseEvent *e)
 
 // ---- BoardLabel ----
 
-BoardLabel::BoardLabel(QWidget *parent, const layout::TextStyle &style, bool wrap) : QLabel(parent)
+BoardLabel::BoardLabel(QWidget *parent, const layout::TextStyle &style, bool wrap) : QLabel(parent), m_style(style)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setTextFormat(Qt::PlainText);
     setWordWrap(wrap);
-    m_font = boardFont(style.face, style.points, style.bold);
-    setFont(m_font);
+    setFont(boardFont(style.face, style.points, style.bold));
     QPalette pal = palette();
     pal.setColor(QPalette::WindowText, QColor::fromRgb(style.colour));
     setPalette(pal);
@@ -95,28 +110,53 @@ void BoardLabel::setCaption(const QString &caption)
 {
     QString shown = caption;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    if (text() != shown) {
-        setText(shown);
-        fitWidth();
+    if (m_caption != shown || text().isEmpty() != shown.isEmpty()) {
+        m_caption = shown;
+        refresh();
     }
+}
+
+void BoardLabel::setScaleFactor(double factor)
+{
+    if (factor == m_factor)
+        return;
+    m_factor = factor;
+    refresh();
+}
+
+void BoardLabel::fitDownTo(double floorPoints)
+{
+    m_floor = floorPoints;
+    refresh();
 }
 
 void BoardLabel::resizeEvent(QResizeEvent *e)
 {
     QLabel::resizeEvent(e);
-    fitWidth();
+    refresh();
 }
 
-void BoardLabel::fitWidth()
+void BoardLabel::refresh()
 {
-    if (wordWrap())
-        return;
-    QFont f = m_font;
-    const int needed = QFontMetrics(m_font).horizontalAdvance(text());
-    if (needed > width() && width() > 0)
-        f.setPixelSize(qMax(1, m_font.pixelSize() * width() / needed));
+    const QFont design = boardFont(m_style.face, m_style.points * m_factor, m_style.bold);
+    QFont f = design;
+    QString shown = m_caption;
+    if (m_floor > 0 && width() > 0) {
+        // A pixel of slack: the label's own line breaking must find the same lines.
+        const FitBox box{QSizeF(width() - 1, height()), wordWrap(), m_style.points, m_floor};
+        const FittedText fitted = fitText(m_caption, box, boardLineMeasure(m_style.face, m_factor));
+        m_fit = fitted.fit;
+        f = boardFont(m_style.face, fitted.points * m_factor, m_style.bold);
+        shown = fitted.joined();
+    } else if (!wordWrap() && width() > 0) {
+        const int needed = QFontMetrics(design).horizontalAdvance(m_caption);
+        if (needed > width())
+            f.setPixelSize(qMax(1, design.pixelSize() * width() / needed));
+    }
     if (font() != f)
         setFont(f);
+    if (text() != shown)
+        setText(shown);
 }
 
 void applyLabel(BoardLabel *w, const Element &e)
@@ -127,36 +167,125 @@ void applyLabel(BoardLabel *w, const Element &e)
 
 // ---- PictureArea ----
 
-PictureArea::PictureArea(QWidget *parent, QSize size) : QWidget(parent), m_canvas(size)
+PictureArea::PictureArea(QWidget *parent, QSize designSize) : QWidget(parent), m_designSize(designSize)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    m_canvas.fill(Qt::white);
+    render();
 }
 
 void PictureArea::drawPicture(const QImage &picture)
 {
     if (picture.isNull())
         return;
-    QPainter p(&m_canvas);
-    if (picture.size() == m_canvas.size())
-        p.drawImage(0, 0, picture);
-    else
-        p.drawImage(m_canvas.rect(), picture);
-    update();
+    m_picture = picture;
+    m_script.clear();
+    render();
 }
 
 void PictureArea::drawScript(const ScriptDraw &d)
 {
-    QPainter p(&m_canvas);
-    const QFont font = boardFont(layout::kDisplayFace, d.Points);
+    m_script.push_back(d);
+    if (!m_dirty) {
+        QPainter p(&m_canvas);
+        paintScript(p, d);
+    }
+    update();
+}
+
+void PictureArea::setScaleFactor(double factor)
+{
+    if (factor == m_factor && m_canvas.devicePixelRatio() == devicePixelRatioF())
+        return;
+    m_factor = factor;
+    render();
+}
+
+void PictureArea::render()
+{
+    // Rendered when next painted: a picture chosen under the covering tiles
+    // costs nothing until it shows.
+    m_dirty = true;
+    update();
+}
+
+const QImage &PictureArea::canvas()
+{
+    if (m_dirty)
+        renderNow();
+    return m_canvas;
+}
+
+void PictureArea::renderNow()
+{
+    m_dirty = false;
+    const qreal dpr = devicePixelRatioF();
+    const QSizeF logical = QSizeF(m_designSize) * m_factor;
+    QImage img(QSize(int(std::lround(logical.width() * dpr)), int(std::lround(logical.height() * dpr))),
+               QImage::Format_RGB32);
+    img.fill(Qt::white);
+    {
+        QPainter p(&img);
+        if (!m_picture.isNull()) {
+            // Device pixels: the loader decodes the picture for them.
+            if (m_picture.size() == img.size()) {
+                p.drawImage(0, 0, m_picture);
+            } else {
+                p.setRenderHint(QPainter::SmoothPixmapTransform);
+                p.drawImage(img.rect(), m_picture, centredCrop(m_picture.size(), img.size()));
+            }
+        }
+        p.scale(dpr, dpr);
+        for (const ScriptDraw &d : m_script)
+            paintScript(p, d);
+    }
+    m_canvas = std::move(img);
+    m_canvas.setDevicePixelRatio(dpr);
+}
+
+void PictureArea::paintScript(QPainter &p, const ScriptDraw &d) const
+{
+    // Text at the size shown: the font and the place scaled, not the picture.
+    const QFont font = boardFont(layout::kDisplayFace, d.Points * m_factor);
     p.setFont(font);
     p.setPen(QColor::fromRgb(d.Colour));
-    p.drawText(QPointF(d.X, d.Y + QFontMetricsF(font).ascent()), d.Text);
-    update();
+    p.drawText(QPointF(d.X * m_factor, d.Y * m_factor + QFontMetricsF(font).ascent()), d.Text);
 }
 
 void PictureArea::paintEvent(QPaintEvent *)
 {
+    if (m_dirty)
+        renderNow();
     QPainter p(this);
-    p.drawPixmap(0, 0, m_canvas);
+    p.drawImage(0, 0, m_canvas);
+}
+
+// ---- host controls ----
+
+// A small push button with a board font that never takes the focus.
+QPushButton *textButton(QWidget *parent, const layout::TextStyle &style)
+{
+    auto *button = new QPushButton(parent);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setFont(boardFont(style.face, style.points, style.bold));
+    button->setCursor(handCursor());
+    return button;
+}
+
+// A label on a light background: a sign the host reads at a glance.
+BoardLabel *signLabel(QWidget *parent, const layout::TextStyle &style)
+{
+    auto *label = new BoardLabel(parent, style);
+    label->setAlignment(Qt::AlignCenter);
+    label->setAutoFillBackground(true);
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::Window, QColor(255, 255, 240));
+    label->setPalette(pal);
+    return label;
+}
+
+void applyButton(QPushButton *w, const Element &e)
+{
+    applyElement(w, e);
+    if (w->text() != e.Caption)
+        w->setText(e.Caption);
 }

@@ -35,3 +35,12 @@ void Register_Fonts(Shared &s, const QString &exeDir)
     registerFont(s.App_Dir + QStringLiteral("h2gtre.ttf"), layout::kDisplayFace);
     registerFont(s.App_Dir + QStringLiteral("HMFMPYUN.TTF"), layout::kPlainFace);
 }
+
+void registerFontsOnce(Shared &s)
+{
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    Register_Fonts(s, s.App_Dir);
+}

@@ -1,5 +1,7 @@
 // The artwork generator, run by the build (QT_QPA_PLATFORM=offscreen):
-//   domisol_assetgen art      SVGDIR      OUTDIR  board pictures, marks, cursor, icon
+//   domisol_assetgen art      SVGDIR      OUTDIR  board pictures, marks, cursor, icon,
+//                                                 and the board pictures again at two and
+//                                                 three times the size (NAME@2x.EXT, @3x)
 //   domisol_assetgen examples EXAMPLEDIR  OUTDIR  the 35 example pictures NN.jpg|bmp
 //   domisol_assetgen games    GAMEDIR     IMGDIR  game pictures N.jpg, never over a
 //                                                 picture of the teacher's
@@ -70,6 +72,39 @@ QImage onWhite(const QImage &drawing)
     return flat;
 }
 
+void savePng(const QImage &img, const QString &path)
+{
+    QSaveFile f(path);
+    const bool ok = f.open(QIODevice::WriteOnly) && img.save(&f, "PNG") && f.commit();
+    check(ok, path);
+}
+
+const QColor kPinkHeart(0xFF, 0x4F, 0x9A);
+const QColor kGreenHeart(0x2C, 0xC0, 0x3C);
+
+// The pictures a board draws, painted at n times their catalogue size, for
+// boards shown larger than their design and screens of more than one device
+// pixel per pixel. Marks and verdict pictures keep their alpha as PNG.
+void makeScaledArt(const QString &out, int n)
+{
+    setPaintScale(n);
+    const QString at = QStringLiteral("@%1x").arg(n);
+    saveJpeg(oneBackground(), out + "/one_background" + at + ".jpg");
+    saveJpeg(twoBackground(), out + "/two_background" + at + ".jpg");
+    saveJpeg(oneQuizPanel(), out + "/one_quiz" + at + ".jpg");
+    saveJpeg(twoQuizPanel(), out + "/two_quiz" + at + ".jpg");
+    saveJpeg(pickerPanel(), out + "/picker" + at + ".jpg");
+    saveJpeg(bingoPicture(), out + "/bingo" + at + ".jpg");
+    saveJpeg(scorePicture(), out + "/score" + at + ".jpg");
+    savePng(rightPicture(), out + "/right" + at + ".png");
+    savePng(wrongPicture(), out + "/wrong" + at + ".png");
+    savePng(tilePicture(244, 194), out + "/tile_source" + at + ".png");
+    savePng(heartPicture(kPinkHeart), out + "/heart_pink" + at + ".png");
+    savePng(heartPicture(kGreenHeart), out + "/heart_green" + at + ".png");
+    savePng(crossPicture(), out + "/cross" + at + ".png");
+    setPaintScale(1);
+}
+
 void makeArt(const QString &out)
 {
     QDir().mkpath(out);
@@ -79,19 +114,22 @@ void makeArt(const QString &out)
     saveJpeg(twoBackground(), out + "/two_background.jpg");
     saveJpeg(oneQuizPanel(), out + "/one_quiz.jpg");
     saveJpeg(twoQuizPanel(), out + "/two_quiz.jpg");
+    saveJpeg(pickerPanel(), out + "/picker.jpg");
     saveJpeg(bingoPicture(), out + "/bingo.jpg");
     saveJpeg(scorePicture(), out + "/score.jpg");
-    saveJpeg(rightPicture(), out + "/right.jpg");
-    saveJpeg(wrongPicture(), out + "/wrong.jpg");
+    savePng(rightPicture(), out + "/right.png");
+    savePng(wrongPicture(), out + "/wrong.png");
     saveBmp24(tilePicture(241, 192), out + "/tile.bmp");
     saveBmp24(tilePicture(244, 194), out + "/tile_source.bmp");
-    check(writeTransparentGif(heartPicture(QColor(0xFF, 0x4F, 0x9A)), out + "/heart_pink.gif"), "heart_pink.gif");
-    check(writeTransparentGif(heartPicture(QColor(0x2C, 0xC0, 0x3C)), out + "/heart_green.gif"), "heart_green.gif");
+    check(writeTransparentGif(heartPicture(kPinkHeart), out + "/heart_pink.gif"), "heart_pink.gif");
+    check(writeTransparentGif(heartPicture(kGreenHeart), out + "/heart_green.gif"), "heart_green.gif");
     check(writeTransparentGif(crossPicture(), out + "/cross.gif"), "cross.gif");
     check(writeMonoCursor(handRows(), layout::kHandHotX, layout::kHandHotY, out + "/hand.cur"), "hand.cur");
     const QString flake = sourcePath(QStringLiteral("snowflake.svg"));
     check(writeIcon16({renderSvgFile(flake, 32, 32), renderSvgFile(flake, 16, 16)}, out + "/icon.ico"),
           "icon.ico");
+    for (int n : {2, 3})
+        makeScaledArt(out, n);
 }
 
 void makeIcons(const QString &svg, const QString &out)

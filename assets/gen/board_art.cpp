@@ -208,6 +208,17 @@ QImage twoQuizPanel(Faces faces)
                      layout::two::Command3);
 }
 
+// The starting-team picker: the ground of the question panels, its title
+// and team boxes laid over it by the board.
+QImage pickerPanel()
+{
+    const layout::Rect &r = layout::two::Pic_Sel;
+    QImage img = canvas(r.width, r.height);
+    QPainter p(&img);
+    panelGround(p, r.width, r.height);
+    return img;
+}
+
 QImage splashScreen(Faces faces)
 {
     using namespace layout::splash;

@@ -69,10 +69,33 @@ QFont displayFont(double pixelSize, bool extraBold)
     return f;
 }
 
+namespace {
+int g_paintScale = 1;
+}  // namespace
+
+void setPaintScale(int n)
+{
+    g_paintScale = qMax(1, n);
+}
+
+int paintScale()
+{
+    return g_paintScale;
+}
+
 QImage canvas(int width, int height, const QColor &fill)
 {
-    QImage img(width, height, QImage::Format_RGB32);
+    QImage img(width * g_paintScale, height * g_paintScale, QImage::Format_RGB32);
+    img.setDevicePixelRatio(g_paintScale);
     img.fill(fill);
+    return img;
+}
+
+QImage transparentCanvas(int width, int height)
+{
+    QImage img(width * g_paintScale, height * g_paintScale, QImage::Format_ARGB32);
+    img.setDevicePixelRatio(g_paintScale);
+    img.fill(Qt::transparent);
     return img;
 }
 

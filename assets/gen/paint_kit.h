@@ -28,8 +28,16 @@ inline QRectF toRectF(const layout::Rect &r)
     return QRectF(r.left, r.top, r.width, r.height);
 }
 
+// Pictures are painted in catalogue pixels; at paint scale n (1, 2 or 3) a
+// canvas holds n times as many pixels a side (device pixel ratio n), so the
+// same drawing code renders the larger variants from the same sources.
+void setPaintScale(int n);
+int paintScale();
+
 // A 24-bit picture of the given size filled with one colour.
 QImage canvas(int width, int height, const QColor &fill = Qt::white);
+// A picture of the given size with a transparent ground.
+QImage transparentCanvas(int width, int height);
 
 // Diagonal stripes (running from lower left to upper right) over `area`,
 // clipped to `clip` when it is not empty.

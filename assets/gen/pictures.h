@@ -15,6 +15,7 @@ QImage oneBackground(Faces faces = Faces::Painted);  // 1024 x 768
 QImage twoBackground(Faces faces = Faces::Painted);  // 1024 x 768
 QImage oneQuizPanel(Faces faces = Faces::Painted);   // 640 x 520
 QImage twoQuizPanel(Faces faces = Faces::Painted);   // 640 x 480
+QImage pickerPanel();                                 // 475 x 199
 QImage splashScreen(Faces faces = Faces::Painted);   // 640 x 480
 QImage setPanel();                                   // layout::splash::SetPanel's size
 

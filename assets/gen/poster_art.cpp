@@ -53,8 +53,7 @@ void scatterStars(QPainter &p, int width, int height, const QColor &colour, int 
 
 QImage svgMark(const QByteArray &svgText)
 {
-    QImage img(100, 100, QImage::Format_ARGB32);
-    img.fill(Qt::transparent);
+    QImage img = transparentCanvas(100, 100);
     QSvgRenderer svg(svgText);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -117,11 +116,12 @@ QImage scorePicture()
     return img;
 }
 
+// The verdict pictures: a disc on a transparent ground, so no square shows
+// over the question panel.
 QImage rightPicture()
 {
-    QImage img = canvas(300, 300, QColor(0x96, 0xAA, 0xFF));
+    QImage img = transparentCanvas(300, 300);
     QPainter p(&img);
-    scatterStars(p, 300, 300, QColor(0xD8, 0xE0, 0xFF), 14, 3);
     disc(p, QPointF(150, 152), 142, QColor(0xFF, 0x86, 0xC0), QColor(0xE0, 0x2C, 0x84), 8);
     outlinedText(p, QRectF(0, 18, 300, 66), QStringLiteral("정답~!!"), displayFont(54), QColor(0xD0, 0x10, 0x3C),
                  Qt::white, 5);
@@ -133,7 +133,7 @@ QImage rightPicture()
 
 QImage wrongPicture()
 {
-    QImage img = canvas(300, 300, QColor(0xDC, 0xF6, 0xF2));
+    QImage img = transparentCanvas(300, 300);
     QPainter p(&img);
     disc(p, QPointF(150, 152), 142, QColor(0x38, 0xCC, 0xC2), QColor(0x14, 0x92, 0x8C), 8);
     outlinedText(p, QRectF(0, 18, 300, 66), QStringLiteral("틀렸어요"), displayFont(50), Qt::white,
