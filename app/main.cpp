@@ -1,11 +1,15 @@
-// 도미솔게임: start-up. The program takes no arguments and reads no settings.
+// 도미솔게임: start-up. The program takes no arguments; its settings name
+// the quiz set used last.
 #include "core/paths.h"
+#include "core/settings.h"
 #include "core/shared_state.h"
+#include "data/current_set.h"
 #include "data/data_folder.h"
 #include "data/datafiles.h"
 #include "editor/editor.h"
 #include "screens/board_view.h"
 #include "screens/board_window.h"
+#include "screens/set_panel.h"
 #include "screens/splash.h"
 #include "widgets/fonts.h"
 #include "widgets/qt_translations.h"
@@ -13,6 +17,8 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QStandardPaths>
+#include <QTimer>
 
 #include <csignal>
 
@@ -31,7 +37,11 @@ int main(int, char **argv)
     auto *splash = new frmSplash;
     // A write past the file-size limit fails and is reported, not fatal.
     std::signal(SIGXFSZ, SIG_IGN);
-    // One copy writes a data folder; a second one only reads it.
+    const auto settings = openSettings();
+    SetOutcome dataProblem;
+    QuizSets sets = openSets(s, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), *settings,
+                             &dataProblem);
+    // One copy writes a set's folder; a second one only reads it.
     if (claimDataFolder(dataFolder(s)) == FolderClaim::OtherCopy) {
         QMessageBox::information(nullptr, QStringLiteral("도미솔게임"),
                                  QStringLiteral("도미솔게임이 이 자료 폴더에서 이미 열려 있습니다.\n"
@@ -41,10 +51,15 @@ int main(int, char **argv)
     } else {
         removeStaleTemporaries(dataFolder(s));
     }
-    Load_Quiz(s);
     Clear_Used_Flag(s);
     // The start screen needs neither face: the two font files are read once it is up.
-    QObject::connect(splash, &frmSplash::painted, splash, [&s] { registerFontsOnce(s); }, Qt::QueuedConnection);
+    // The set's name on the bar is drawn again in its face once that is read.
+    QObject::connect(splash, &frmSplash::painted, splash, [splash, &s] {
+        registerFontsOnce(s);
+        splash->update();
+    }, Qt::QueuedConnection);
+
+    addSetPanel(splash, s, sets, [&settings](const QString &name) { rememberSet(*settings, name); });
 
     QObject::connect(splash, &frmSplash::boardChosen, splash, [splash, &s](int kind) {
         registerFontsOnce(s);
@@ -64,5 +79,9 @@ int main(int, char **argv)
     });
     centreOnScreen(splash);
     splash->show();
+    if (!dataProblem.ok)
+        QTimer::singleShot(0, splash, [splash, dataProblem] {
+            QMessageBox::warning(splash, QStringLiteral("도미솔게임"), dataProblem.message);
+        });
     return app.exec();
 }

@@ -135,7 +135,7 @@ void Board::Set_Img()
 {
     const QString line = m_s.Picture_Table[m_s.Game_No];
     const QString file = lineField(line, 1).value_or(QString());
-    const QString path = m_s.App_Dir + QStringLiteral("img/") + file;
+    const QString path = setDir(m_s) + QStringLiteral("img/") + file;
     if (!file.isEmpty() && m_ports.pictures && m_ports.pictures->loadPicture(path))
         Image1.Picture = path;
     // Drawing the held picture covers whatever was drawn before; with none

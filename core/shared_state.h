@@ -26,7 +26,18 @@ struct Shared {
     std::array<QByteArray, 10> Picture_Bytes;
     QString Play_State;                     // "", "end" or "play"
     QString App_Dir;                        // program folder, one trailing separator
+    // The quiz set in use: its folder (one trailing separator), holding
+    // Quiz.qdf, BIP.QDF and img/, and its name. An empty Set_Dir is the
+    // default set beside the program, App_Dir.
+    QString Set_Dir;
+    QString Set_Name;
 };
+
+// Folder of the data files and img/ of the set in use, one trailing separator.
+inline const QString &setDir(const Shared &s)
+{
+    return s.Set_Dir.isEmpty() ? s.App_Dir : s.Set_Dir;
+}
 
 // The program's one instance.
 Shared &shared();

@@ -47,7 +47,7 @@ QByteArray lineBytes(const QString &text, const QByteArray &readWith)
 
 QString dataFolder(const Shared &s)
 {
-    return s.App_Dir;
+    return setDir(s);
 }
 
 void loadTables(Shared &s, const QByteArray &quizFile, const QByteArray &pictureFile)

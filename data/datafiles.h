@@ -18,12 +18,13 @@ inline const QString kQuizFileName = QStringLiteral("Quiz.qdf");
 inline const QString kPictureFileName = QStringLiteral("BIP.QDF");
 inline const QString kPictureFolder = QStringLiteral("img/");
 
-// The folder holding the data files and img/, with one trailing '/'. Every
-// reader and writer of the data files takes its folder from here.
+// The folder holding the data files and img/ (the set in use), with one
+// trailing '/'. Every reader and writer of the data files takes its folder
+// from here.
 QString dataFolder(const Shared &s);
 
 // Fills Quiz_Table and Picture_Table (and the bytes of each line) from the
-// data folder. Never fails: a line that cannot be read leaves its entry empty.
+// set in use. Never fails: a line that cannot be read leaves its entry empty.
 void Load_Quiz(Shared &s);
 // The same from the files' bytes.
 void loadTables(Shared &s, const QByteArray &quizFile, const QByteArray &pictureFile);
@@ -38,7 +39,7 @@ QByteArray quizFileBytes(const Shared &s);
 WriteError saveGameFiles(const Shared &s, const QString &pictureName = QString(),
                          const QByteArray &pictureBytes = QByteArray());
 
-// Rewrite one file whole from the tables. False when the file could not be
+// Rewrite one file of the set in use whole from the tables. False when the file could not be
 // replaced; the old file is then left exactly as it was.
 bool savePictureFile(const Shared &s);
 bool saveQuizFile(const Shared &s);

@@ -12,6 +12,7 @@
 #include "editor/caption_frame.h"
 #include "editor/editor_boxes.h"
 #include "editor/editor_layout.h"
+#include "editor/picture_dialog.h"
 #include "editor/picture_store.h"
 #include "widgets/artwork.h"
 #include "widgets/board_font.h"
@@ -21,7 +22,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
@@ -100,13 +100,6 @@ FrmInput::KeepChanges askAboutChanges(QWidget *parent)
 void showSaveProblem(QWidget *parent, const QString &text)
 {
     QMessageBox::warning(parent, QString::fromUtf8(el::kCaption), text);
-}
-
-QString choosePictureFile(QWidget *parent)
-{
-    return QFileDialog::getOpenFileName(parent, QStringLiteral("열기"), QString(),
-                                        QStringLiteral("이미지화일 (*.jpg *.gif *.bmp)"), nullptr,
-                                        QFileDialog::ReadOnly);
 }
 
 FrmInput::FrmInput(Shared &s, std::function<void()> mainRenew, QWidget *owner)

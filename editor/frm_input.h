@@ -148,7 +148,3 @@ private:
 FrmInput::KeepChanges askAboutChanges(QWidget *parent);
 // A warning message box.
 void showSaveProblem(QWidget *parent, const QString &text);
-
-// The browse dialog: one file type "이미지화일" (*.jpg *.gif *.bmp), no start
-// folder, and nothing in it can rename, delete or create files.
-QString choosePictureFile(QWidget *parent);

@@ -46,6 +46,26 @@ inline constexpr int kPictureWidth = 640;
 inline constexpr int kPictureHeight = 480;
 inline constexpr Rect Command1{36, 330, 179, 61};   // "1팀용 (9칸)"
 inline constexpr Rect Command2{378, 332, 179, 61};  // "2팀용 (9칸)"
+// The quiz-set bar: the whole bar is one click area that opens SetPanel. The
+// program writes the set's name into SetName; the rest is painted.
+inline constexpr Rect SetBar{112, 234, 414, 52};
+inline constexpr Rect SetLabel{120, 242, 92, 36};        // painted "퀴즈 세트"
+inline constexpr Rect SetName{220, 240, 204, 40};        // the name, drawn at run time
+inline constexpr TextStyle SetNameStyle{kDisplayFace, 17, false, 0x7A3E08, Align::Left};
+inline constexpr Rect SetChange{430, 242, 88, 36};       // painted "바꾸기"
+inline constexpr Rect Girl{262, 294, 114, 140};
+
+// The quiz-set panel over the start screen (its picture is SetPanel's size);
+// places below are inside the panel.
+inline constexpr Rect SetPanel{20, 18, 598, 442};
+inline constexpr Rect SetList{22, 66, 328, 352};         // the list of sets, a widget
+inline constexpr int kSetButtonCount = 7;
+inline constexpr const char *kSetButtonText[kSetButtonCount] = {
+    "이 세트로 하기", "새로 만들기", "이름 바꾸기", "지우기", "내보내기", "가져오기", "닫기"};
+constexpr Rect setButton(int k)
+{
+    return Rect{370, 66 + 51 * k, 206, 44};
+}
 }  // namespace splash
 
 // ---- elements common to both boards (parent: the window unless noted) ----

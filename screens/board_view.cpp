@@ -32,6 +32,11 @@ QSize devicePixels(QSizeF logical, qreal dpr)
 }
 }  // namespace
 
+QString titleWithSet(const QString &title, const Shared &s)
+{
+    return s.Set_Name.isEmpty() ? title : title + QStringLiteral(" - ") + s.Set_Name;
+}
+
 BoardView::BoardView(Shared &s, std::unique_ptr<CuePlayer> cues, std::unique_ptr<RandomSource> random,
                      TimerDriver *clock, Art background, Art quizPanel)
     : BoardSurface(nullptr, Qt::Window),

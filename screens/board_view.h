@@ -126,6 +126,9 @@ private:
     bool m_quitting = false;
 };
 
+// The board's title with the name of the quiz set in use after it.
+QString titleWithSet(const QString &title, const Shared &s);
+
 // A board window over its own engine B: makes the engine on the window's
 // ports, titles the window and creates the shared elements.
 template <class B>
@@ -139,7 +142,7 @@ protected:
         : BoardView(s, std::move(cues), std::move(random), clock, background, quizPanel),
           m_board(s, ports())
     {
-        setWindowTitle(title);
+        setWindowTitle(titleWithSet(title, s));
         attach(&m_board);
         createSharedElements();
     }

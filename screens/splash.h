@@ -1,4 +1,5 @@
-// The start screen: two click areas over the painted buttons open a board.
+// The start screen: two click areas over the painted buttons open a board;
+// the set bar shows the quiz set in use and asks for the set panel.
 #pragma once
 
 #include <QWidget>
@@ -12,10 +13,14 @@ public:
 
     ClickArea *Command1() const { return m_command1; }
     ClickArea *Command2() const { return m_command2; }
+    ClickArea *setBar() const { return m_setBar; }
+    void setSetName(const QString &name);
+    const QString &setName() const { return m_setName; }
 
 signals:
     // boardKind 1: the one-team board; 0: the two-team board.
     void boardChosen(int boardKind);
+    void setsRequested();
     // The first paint is done: the screen is up.
     void painted();
 
@@ -25,5 +30,7 @@ protected:
 private:
     ClickArea *m_command1;
     ClickArea *m_command2;
+    ClickArea *m_setBar;
+    QString m_setName;
     bool m_painted = false;
 };

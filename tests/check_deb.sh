@@ -14,7 +14,7 @@ echo "== $deb"
 dpkg-deb -f "$deb" Package Version Depends
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for d in qt6-translations-l10n libqt6widgets6 libqt6multimedia6 libqt6gui6 libhangul1 libc6; do
+for d in qt6-translations-l10n libqt6widgets6 libqt6multimedia6 libqt6gui6 libhangul1 libzip4 libc6; do
   grep -qE "(^|, )$d( |,|$)" <<<"$depends" || fail "Depends lacks $d: $depends"
 done
 

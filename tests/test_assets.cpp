@@ -358,6 +358,7 @@ void TestAssets::facesUnderClickAreas_data()
 
     QTest::newRow("splash Command1") << Art::Splash << splash << layout::splash::Command1 << true;
     QTest::newRow("splash Command2") << Art::Splash << splash << layout::splash::Command2 << true;
+    QTest::newRow("splash set bar") << Art::Splash << splash << layout::splash::SetBar << true;
     const struct { const char *name; Art art; Painter plain; } boards[] = {
         {"one", Art::OneBackground, one}, {"two", Art::TwoBackground, two}};
     for (const auto &b : boards) {

@@ -1,12 +1,14 @@
 // The quiz editor on screen (offscreen platform) with a temporary App_Dir:
 // filling, scrolling, saving, cancelling, the picture store and browse dialog,
 // and the boxes that keep every field of the data files whole.
+#include "core/settings.h"
 #include "core/shared_state.h"
 #include "data/datafiles.h"
 #include "editor/editor.h"
 #include "editor/editor_boxes.h"
 #include "editor/editor_layout.h"
 #include "editor/frm_input.h"
+#include "editor/picture_dialog.h"
 #include "editor/picture_store.h"
 #include "tests/bomb_picture.h"
 #include "tests/editor_fixture.h"
@@ -20,6 +22,9 @@
 #include <QFileDialog>
 #include "editor/caption_frame.h"
 #include <QImageReader>
+#include <QLabel>
+#include <QListView>
+#include <QStandardPaths>
 #include <QInputMethodEvent>
 #include <QPointer>
 #include <QPushButton>
@@ -203,7 +208,9 @@ private slots:
     void missingExampleChangesNothing();
     void browse_data();
     void browse();
+    void initTestCase();
     void browseDialogOffersOneFileType();
+    void browseDialogPreviewsAndRemembers();
     void photoIsShrunkAndUpright();
     void cancelLeavesEverything_data();
     void cancelLeavesEverything();
@@ -516,21 +523,81 @@ void TestEditor::browse()
     QCOMPARE(disk.Picture_Table, f.s.Picture_Table);  // every later game still in its line
 }
 
+void TestEditor::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);  // settings in ~/.qttest, not the teacher's
+    QFile::remove(openSettings()->fileName());
+}
+
+// Runs once the dialog is up: act on it, then it closes as act leaves it.
+static void onDialog(const std::function<void(PictureDialog *)> &act)
+{
+    QTimer::singleShot(0, [act] {
+        for (QWidget *top : QApplication::topLevelWidgets())
+            if (auto *dlg = qobject_cast<PictureDialog *>(top); dlg && dlg->isVisible())
+                act(dlg);
+    });
+}
+
 void TestEditor::browseDialogOffersOneFileType()
 {
     QStringList filters;
     bool readOnly = false;
-    QTimer::singleShot(0, [&] {
-        for (QWidget *top : QApplication::topLevelWidgets())
-            if (auto *dlg = qobject_cast<QFileDialog *>(top); dlg && dlg->isVisible()) {
-                filters = dlg->nameFilters();
-                readOnly = dlg->testOption(QFileDialog::ReadOnly);
-                dlg->reject();
-            }
+    QString folder;
+    onDialog([&](PictureDialog *dlg) {
+        filters = dlg->nameFilters();
+        readOnly = dlg->testOption(QFileDialog::ReadOnly);
+        folder = dlg->directory().absolutePath();
+        dlg->reject();
     });
     QCOMPARE(choosePictureFile(nullptr), QString());
-    QCOMPARE(filters, QStringList{QStringLiteral("이미지화일 (*.jpg *.gif *.bmp)")});
+    QCOMPARE(filters, QStringList{QStringLiteral(
+                          "이미지화일 (*.jpg *.jpeg *.gif *.bmp *.png *.JPG *.JPEG *.GIF *.BMP *.PNG)")});
     QVERIFY(readOnly);  // nothing in it can rename, delete or make files
+    QCOMPARE(folder, pictureStartFolder(QString()));
+    QVERIFY(folder == QStandardPaths::writableLocation(QStandardPaths::PicturesLocation)
+            || folder == QDir::homePath());
+}
+
+// A PNG chosen in a folder of its own: previewed when selected, taken by the
+// editor, and its folder is where the dialog opens next time.
+void TestEditor::browseDialogPreviewsAndRemembers()
+{
+    QTemporaryDir photos;
+    const QString png = photos.filePath(QStringLiteral("무지개.png"));
+    QVERIFY(writePicture(png, QSize(400, 200), "PNG"));
+    Fixture f;
+    auto w = f.open(2);
+    w->setFileChooser(choosePictureFile);
+    QSize previewed;
+    onDialog([&](PictureDialog *dlg) {
+        // A click on the file in the dialog's list, as the teacher selects it.
+        dlg->setDirectory(photos.path());
+        auto *view = dlg->findChild<QListView *>(QStringLiteral("listView"));
+        QModelIndex file;
+        (void)QTest::qWaitFor([&] {
+            for (int r = 0; view && r < view->model()->rowCount(view->rootIndex()); ++r)
+                if (view->model()->index(r, 0, view->rootIndex()).data() == QStringLiteral("무지개.png"))
+                    file = view->model()->index(r, 0, view->rootIndex());
+            return file.isValid();
+        }, 3000);
+        if (file.isValid())
+            QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(file).center());
+        previewed = dlg->preview()->pixmap().size();
+        static_cast<QDialog *>(dlg)->accept();
+    });
+    w->browse();
+    QCOMPARE(previewed, QSize(220, 110));
+    QCOMPARE(w->Img_Ext(), QStringLiteral("png"));
+    QCOMPARE(w->Image1().size(), QSize(400, 200));
+
+    QString folder;
+    onDialog([&](PictureDialog *dlg) {
+        folder = dlg->directory().absolutePath();
+        dlg->reject();
+    });
+    QCOMPARE(choosePictureFile(nullptr), QString());
+    QCOMPARE(folder, photos.path());
 }
 
 // A camera photo: larger than the decoder's memory limit, and turned by its

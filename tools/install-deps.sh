@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-image-formats-plugins
-  libhangul-dev libgif-dev fonts-nanum fonts-nanum-extra
+  libhangul-dev libgif-dev libzip-dev fonts-nanum fonts-nanum-extra
   xvfb xauth xdotool x11-utils openbox
   qt6-translations-l10n desktop-file-utils appstream dpkg-dev file
   zlib1g-dev clang libclang-rt-14-dev xxd

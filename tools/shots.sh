@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Screenshots of the start screen, both boards and the editor under Xvfb:
-#   tools/shots.sh OUT_DIR [PROGRAM]
+# Screenshots of the start screen, its quiz-set panel and dialogs, both boards,
+# the editor and its picture dialog under Xvfb, in the desktop's language, from
+# a scratch copy of the program's folder with scratch settings:
+#   LANG=ko_KR.UTF-8 tools/shots.sh OUT_DIR [PROGRAM]
 # Needs Xvfb, xdotool and ImageMagick's import. Set in the environment:
 #   SCREEN=WxH   the Xvfb screen (default 1280x1024)
 #   FULL=1       the boards start in full screen (under openbox, which resizes
@@ -21,18 +23,22 @@ work=$(mktemp -d)
 cleanup() { kill ${wm:-} $xvfb 2>/dev/null || true; rm -rf "$work"; }
 trap cleanup EXIT
 export DISPLAY=$display XDG_CONFIG_HOME=$work/config
+# A copy of the run folder: the sets the shots make stay out of build/run.
+src=$(cd "$(dirname "$prog")" && pwd)
+cp -r "$src" "$work/run"
+prog=$work/run/$(basename "$prog")
+# The picture dialog opens in the game pictures' folder, the last one "used".
+mkdir -p "$XDG_CONFIG_HOME/domisol"
+printf '[pictures]\nlastFolder=%s\n' "$work/run/img" >"$XDG_CONFIG_HOME/domisol/domisol.ini"
 sleep 1
 if [ "${FULL:-0}" = 1 ]; then
   openbox >/dev/null 2>&1 & wm=$!
   mkdir -p "$XDG_CONFIG_HOME/domisol"
-  printf '[board]\nfullScreen=true\n' >"$XDG_CONFIG_HOME/domisol/domisol.ini"
+  printf '[board]\nfullScreen=true\n' >>"$XDG_CONFIG_HOME/domisol/domisol.ini"
   sleep 1
 fi
 if [ "${LONG:-0}" = 1 ]; then
-  # A copy of the run folder whose game 1 has the long texts.
-  src=$(cd "$(dirname "$prog")" && pwd)
-  cp -r "$src" "$work/run"
-  prog=$work/run/$(basename "$prog")
+  # Game 1 of the copy gets the long texts.
   here=$(cd "$(dirname "$0")/.." && pwd)
   q=""; for i in $(seq 40); do q+="가나다라마 "; done   # 200 syllables in words of five
   c=""; for i in $(seq 12); do c+="하늘바다별 "; done   # 60 syllables
@@ -68,9 +74,24 @@ shot() { sleep "${3:-0.8}"; import -window "$1" "$out/$2.png"; }
 open_board() {  # kind: starts the program and opens that board; sets pid, board
   "$prog" & pid=$!
   splash=$(window " ")
-  [ "$1" = 1 ] && [ ! -e "$out/start.png" ] && shot "$splash" start
+  [ "$1" = 1 ] && [ ! -e "$out/start.png" ] && shot "$splash" start && set_panel_shots
   if [ "$1" = 1 ]; then click "$splash" 125 360; else click "$splash" 467 362; fi
-  board=$(window "도미솔게임 - ${1}팀용")
+  board=$(window "도미솔게임 - ${1}팀용 - .*")
+}
+set_panel_shots() {
+  click "$splash" 320 260        # the set bar: the set panel
+  shot "$splash" sets
+  click "$splash" 493 168        # 새로 만들기: asks for the name
+  shot "$(window '새 세트 만들기')" set_new
+  xdotool key Return             # the name offered: a copy of the set in use
+  click "$splash" 493 270        # 지우기 (the new set is selected): asks first
+  shot "$(window '퀴즈 세트')" set_delete
+  xdotool key Escape
+  click "$splash" 493 321        # 내보내기: Qt's file dialog
+  shot "$(window '퀴즈 세트 내보내기')" set_export 1.5
+  xdotool key Escape
+  click "$splash" 493 423        # 닫기
+  shot "$splash" start_new_set
 }
 close_board() { kill "$pid"; wait "$pid" 2>/dev/null || true; }
 
@@ -91,8 +112,14 @@ for kind in 1 2; do
   fi
   if [ "$kind" = 1 ] && [ "${FULL:-0}" != 1 ]; then
     click "$board" 370 710 3   # right click on ball 4: the editor
-    editor=$(window '.*게임 문제 입력')
+    editor=$(window '.*게임 문제 입력.*')
     shot "$editor" editor
+    click "$editor" 172 480       # 그림 찾아보기: the picture dialog
+    dialog=$(window '열기')
+    sleep 1.5
+    click "$dialog" 150 95        # the second picture in the list: its preview
+    shot "$dialog" picture_dialog
+    xdotool key Escape
   fi
   close_board
 done

@@ -21,6 +21,8 @@ ArtEntry entry(Art art)
 {
     switch (art) {
     case Art::Splash: return {":/art/splash.jpg", 640, 480};
+    case Art::SetPanel:
+        return {":/art/set_panel.jpg", layout::splash::SetPanel.width, layout::splash::SetPanel.height};
     case Art::OneBackground: return {":/art/one_background.jpg", 1024, 768, "jpg"};
     case Art::TwoBackground: return {":/art/two_background.jpg", 1024, 768, "jpg"};
     case Art::OneQuiz: return {":/art/one_quiz.jpg", 640, 520, "jpg"};

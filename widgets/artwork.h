@@ -14,6 +14,7 @@
 
 enum class Art {
     Splash,         // 640 x 480 JPEG, start screen
+    SetPanel,       // 598 x 442 JPEG, the quiz-set panel over the start screen
     OneBackground,  // 1024 x 768 progressive JPEG
     TwoBackground,  // 1024 x 768 JPEG
     OneQuiz,        // 640 x 520 JPEG, one-team question panel

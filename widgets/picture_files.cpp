@@ -28,3 +28,16 @@ QByteArray bitmapBytes(const QImage &picture)
         return {};
     return bytes;
 }
+
+bool isReadablePicture(const QByteArray &bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    if (!buffer.open(QIODevice::ReadOnly))
+        return false;
+    const PictureCheck check = checkPicture(&buffer, QString());
+    if (!check.ok() || !buffer.seek(0))
+        return false;
+    // A small decode proves the data reads as a picture without the full cost.
+    return !decodePicture(&buffer, check.size.scaled(64, 64, Qt::KeepAspectRatio).expandedTo(QSize(1, 1))).isNull();
+}

@@ -20,3 +20,7 @@ PictureFile loadPicture(const QString &path);
 // The picture as a 24-bit Windows bitmap file; transparent parts become
 // white. Empty for a null picture.
 QByteArray bitmapBytes(const QImage &picture);
+
+// True when bytes hold a picture Qt can read (by content), no larger than a
+// picture the program would load; for checking a set's pictures on import.
+bool isReadablePicture(const QByteArray &bytes);

@@ -109,6 +109,7 @@ void makeArt(const QString &out)
 {
     QDir().mkpath(out);
     saveJpeg(splashScreen(), out + "/splash.jpg");
+    saveJpeg(setPanel(), out + "/set_panel.jpg");
     saveJpeg(oneBackground(), out + "/one_background.jpg", true);
     saveJpeg(twoBackground(), out + "/two_background.jpg");
     saveJpeg(oneQuizPanel(), out + "/one_quiz.jpg");

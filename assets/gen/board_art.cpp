@@ -261,14 +261,44 @@ QImage splashScreen(Faces faces)
                  Qt::AlignCenter, 2);
     outlinedText(p, titleBox, QStringLiteral("도미솔게임"), title, QColor(0xFF, 0x78, 0x00),
                  QColor(0xFF, 0x78, 0x00), 0, Qt::AlignCenter, 2);
-    drawSvg(p, QStringLiteral("girl_bingo.svg"), QRectF(226, 238, 166, 200));
+    drawSvg(p, QStringLiteral("girl_bingo.svg"), toRectF(Girl));
 
     glossyButton(p, toRectF(Command1), kOrange, QStringLiteral("1팀용 (9칸)"), 28);
     glossyButton(p, toRectF(Command2), kOrange, QStringLiteral("2팀용 (9칸)"), 28);
+    // The set bar: a cream box with the label and the change button; the
+    // name between them is the program's.
+    dropShadow(p, toRectF(SetBar), 16, QColor(0x8A, 0x4A, 0x12, 70), QPointF(2, 3));
+    roundedBox(p, toRectF(SetBar), 16, QColor(0xFF, 0xFB, 0xEE), QColor(0xE0, 0x86, 0x00), 3);
+    roundedBox(p, toRectF(SetLabel), 12, QColor(0x8A, 0x4A, 0x12), QColor(0x8A, 0x4A, 0x12), 0);
+    outlinedText(p, toRectF(SetLabel), QStringLiteral("퀴즈 세트"), displayFont(17, false), Qt::white,
+                 Qt::white, 0);
+    glossyButton(p, toRectF(SetChange), QColor(0x2C, 0x9C, 0xE0), QStringLiteral("바꾸기"), 18);
 
     drawSvg(p, QStringLiteral("snowflake.svg"), QRectF(16, 446, 28, 28));
     outlinedText(p, QRectF(52, 440, 560, 38), QStringLiteral("도미솔게임   © 도미솔게임 만든이들"),
                  displayFont(17, false), Qt::white, QColor(0x9A, 0x50, 0x00), 0, Qt::AlignLeft | Qt::AlignVCenter);
+    return img;
+}
+
+QImage setPanel()
+{
+    using namespace layout::splash;
+    QImage img = canvas(SetPanel.width, SetPanel.height, QColor(0xFF, 0xDC, 0x3C));
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF whole(0, 0, SetPanel.width, SetPanel.height);
+    stripes(p, whole, kCream, QColor(0xFF, 0xEA, 0x9C), 18);
+    p.setPen(QPen(QColor(0xE0, 0x86, 0x00), 6));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(whole.adjusted(3, 3, -3, -3));
+    outlinedText(p, QRectF(22, 12, 554, 44), QStringLiteral("퀴즈 세트 고르기"), displayFont(30),
+                 QColor(0xFF, 0x78, 0x00), Qt::white, 5, Qt::AlignLeft | Qt::AlignVCenter);
+    roundedBox(p, toRectF(SetList).adjusted(-4, -4, 4, 4), 12, Qt::white, QColor(0xE0, 0x86, 0x00), 3);
+    const QColor colours[kSetButtonCount] = {kOrange, QColor(0x2C, 0x9C, 0xE0), QColor(0x2C, 0x9C, 0xE0),
+                                             QColor(0xD8, 0x40, 0x40), QColor(0x3A, 0xA8, 0x5A),
+                                             QColor(0x3A, 0xA8, 0x5A), QColor(0x9A, 0x80, 0x60)};
+    for (int k = 0; k < kSetButtonCount; ++k)
+        glossyButton(p, toRectF(setButton(k)), colours[k], QString::fromUtf8(kSetButtonText[k]), 20);
     return img;
 }
 

@@ -17,6 +17,7 @@ QImage oneQuizPanel(Faces faces = Faces::Painted);   // 640 x 520
 QImage twoQuizPanel(Faces faces = Faces::Painted);   // 640 x 480
 QImage pickerPanel();                                 // 475 x 199
 QImage splashScreen(Faces faces = Faces::Painted);   // 640 x 480
+QImage setPanel();                                   // layout::splash::SetPanel's size
 
 QImage bingoPicture();  // 500 x 500
 QImage scorePicture();  // 520 x 520
