@@ -19,7 +19,7 @@ for d in qt6-translations-l10n libqt6widgets6 libqt6multimedia6 libqt6gui6 libha
 done
 
 listing=$(dpkg-deb -c "$deb" | awk '{ $1=$2=$3=$4=$5=""; sub(/^ +/, ""); print }')
-for p in ./usr/lib/domisol/domisol ./usr/lib/domisol/Quiz.qdf ./usr/lib/domisol/BIP.QDF \
+for p in ./usr/lib/domisol/domisol ./usr/lib/domisol/libdomisol_sound.so ./usr/lib/domisol/Quiz.qdf ./usr/lib/domisol/BIP.QDF \
          ./usr/lib/domisol/img/1.jpg ./usr/lib/domisol/timer.wav ./usr/lib/domisol/FONTS-LICENSE.txt \
          './usr/bin/domisol -> ../lib/domisol/domisol' ./usr/share/applications/domisol.desktop \
          ./usr/share/icons/hicolor/16x16/apps/domisol.png ./usr/share/icons/hicolor/256x256/apps/domisol.png \

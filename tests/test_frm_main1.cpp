@@ -325,13 +325,14 @@ void TestFrmMain1::cuesFromBadFilesAreSilent()
     QVERIFY(bad.open(QIODevice::WriteOnly));
     bad.write("RIFF but not really a wave file");
     bad.close();
-    QtCuePlayer player(dir.path() + '/');
+    QtCuePlayer player(dir.path() + '/', QStringLiteral(DOMISOL_SOUND_MODULE));
     int ticks = 0;
     QTimer loop;
     QObject::connect(&loop, &QTimer::timeout, [&ticks] { ++ticks; });
     loop.start(5);
     for (const char *name : {"box.wav", "bome.wav", "bome.wav", "end.wav"})
         player.Play_Cue(QString::fromLatin1(name));
+    QVERIFY(player.hasSound());  // the sound module was loaded at the first cue
     QTRY_VERIFY(ticks >= 3);  // the event loop goes on while the cues fail
     player.Play_Cue(QStringLiteral("right.wav"));
     const int before = ticks;

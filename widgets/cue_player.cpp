@@ -1,31 +1,34 @@
 #include "widgets/cue_player.h"
 
-#include <QFileInfo>
-#include <QSoundEffect>
-#include <QUrl>
+#include <QCoreApplication>
+#include <QLibrary>
 
-QtCuePlayer::QtCuePlayer(const QString &appDir) : m_appDir(appDir) {}
-
-QtCuePlayer::~QtCuePlayer()
-{
-    qDeleteAll(m_effects);
+namespace {
+using MakePlayer = CuePlayer *(*)(const QString &appDir);
 }
+
+QString soundModulePath()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/libdomisol_sound.so");
+}
+
+QtCuePlayer::QtCuePlayer(const QString &appDir, const QString &modulePath)
+    : m_appDir(appDir), m_modulePath(modulePath)
+{
+}
+
+QtCuePlayer::~QtCuePlayer() = default;
 
 void QtCuePlayer::Play_Cue(const QString &name)
 {
-    if (m_playing) {
-        m_playing->stop();
-        m_playing = nullptr;
+    if (!m_loaded) {
+        m_loaded = true;
+        // The module stays loaded for the rest of the run (QLibrary does not
+        // unload it when this object goes).
+        QLibrary module(m_modulePath);
+        if (auto make = reinterpret_cast<MakePlayer>(module.resolve("domisol_new_cue_player")))
+            m_player.reset(make(m_appDir));
     }
-    const QString path = m_appDir + name;
-    QSoundEffect *&effect = m_effects[name];
-    if (!effect) {
-        if (!QFileInfo(path).isFile())
-            return;  // looked up again next time: the file may arrive later
-        effect = new QSoundEffect;
-        effect->setSource(QUrl::fromLocalFile(path));
-    }
-    // A cue still loading starts as soon as it is ready; an unplayable one stays silent.
-    effect->play();
-    m_playing = effect;
+    if (m_player)
+        m_player->Play_Cue(name);
 }
