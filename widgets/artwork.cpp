@@ -2,11 +2,15 @@
 
 #include "layout/layout.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QHash>
 #include <QImageReader>
 
 #include <algorithm>
+#include <future>
+#include <map>
+#include <mutex>
 #include <optional>
 
 namespace {
@@ -59,8 +63,38 @@ QSize artSize(Art art)
     return QSize(e.width, e.height);
 }
 
+namespace {
+// Pictures being read ahead on a worker thread (prefetchArt).
+std::mutex g_prefetchMutex;
+std::map<int, std::future<QImage>> g_prefetched;
+
+std::optional<QImage> takePrefetched(Art art)
+{
+    std::future<QImage> pending;
+    {
+        std::lock_guard<std::mutex> lock(g_prefetchMutex);
+        const auto it = g_prefetched.find(int(art));
+        if (it == g_prefetched.end())
+            return std::nullopt;
+        pending = std::move(it->second);
+        g_prefetched.erase(it);
+    }
+    return pending.get();
+}
+}  // namespace
+
+void prefetchArt(Art art)
+{
+    std::lock_guard<std::mutex> lock(g_prefetchMutex);
+    g_prefetched.emplace(int(art), std::async(std::launch::async, [art] {
+        return QImage(artResourcePath(art)).convertToFormat(QImage::Format_RGB32);
+    }));
+}
+
 QImage artImage(Art art)
 {
+    if (std::optional<QImage> ahead = takePrefetched(art); ahead && !ahead->isNull())
+        return *ahead;
     QImage img(artResourcePath(art));
     if (img.isNull()) {
         img = QImage(artSize(art), QImage::Format_RGB32);
@@ -153,7 +187,14 @@ QCursor handCursor()
     static const QCursor cursor = [] {
         QFile f(QStringLiteral(":/art/hand.cur"));
         const QByteArray bytes = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-        const QImage img = QImage::fromData(bytes, "ICO");
+        // The ICO reader takes a .cur only when asked for by name: with
+        // detection on, Qt would first load every image plugin to probe it.
+        QBuffer buffer;
+        buffer.setData(bytes);
+        buffer.open(QIODevice::ReadOnly);
+        QImageReader reader(&buffer, "ico");
+        reader.setAutoDetectImageFormat(false);
+        const QImage img = reader.read();
         if (img.isNull())
             return QCursor(Qt::PointingHandCursor);
         const QPoint hot = curHotSpot(bytes);
