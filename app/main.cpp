@@ -1,16 +1,13 @@
 // 도미솔게임: start-up. The program takes no arguments; its settings name
 // the quiz set used last.
 #include "core/paths.h"
-#include "core/settings.h"
 #include "core/shared_state.h"
-#include "data/current_set.h"
-#include "data/data_folder.h"
-#include "data/datafiles.h"
 #include "editor/editor.h"
 #include "screens/board_view.h"
 #include "screens/board_window.h"
-#include "screens/set_panel.h"
 #include "screens/splash.h"
+#include "screens/start_screen.h"
+#include "widgets/artwork.h"
 #include "widgets/fonts.h"
 #include "widgets/qt_translations.h"
 #include "widgets/window_util.h"
@@ -24,6 +21,8 @@
 
 int main(int, char **argv)
 {
+    // The start screen's picture is read while Qt starts up.
+    prefetchArt(Art::Splash);
     // Qt gets no command line options: the program has none.
     int qtArgc = 1;
     char *qtArgv[] = {argv[0], nullptr};
@@ -34,32 +33,16 @@ int main(int, char **argv)
 
     Shared &s = shared();
     s.App_Dir = folderWithSeparator(QCoreApplication::applicationDirPath());
-    auto *splash = new frmSplash;
     // A write past the file-size limit fails and is reported, not fatal.
     std::signal(SIGXFSZ, SIG_IGN);
-    const auto settings = openSettings();
-    SetOutcome dataProblem;
-    QuizSets sets = openSets(s, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), *settings,
-                             &dataProblem);
-    // One copy writes a set's folder; a second one only reads it.
-    if (claimDataFolder(dataFolder(s)) == FolderClaim::OtherCopy) {
+    StartScreen start(s, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    if (start.otherCopy())
         QMessageBox::information(nullptr, QStringLiteral("도미솔게임"),
                                  QStringLiteral("도미솔게임이 이 자료 폴더에서 이미 열려 있습니다.\n"
                                                 "이 창은 읽기 전용으로 열립니다: 게임은 할 수 있지만, "
                                                 "문제를 고쳐도 저장되지 않습니다.\n"
                                                 "문제를 고치려면 먼저 연 창을 쓰세요."));
-    } else {
-        removeStaleTemporaries(dataFolder(s));
-    }
-    Clear_Used_Flag(s);
-    // The start screen needs neither face: the two font files are read once it is up.
-    // The set's name on the bar is drawn again in its face once that is read.
-    QObject::connect(splash, &frmSplash::painted, splash, [splash, &s] {
-        registerFontsOnce(s);
-        splash->update();
-    }, Qt::QueuedConnection);
-
-    addSetPanel(splash, s, sets, [&settings](const QString &name) { rememberSet(*settings, name); });
+    frmSplash *splash = start.splash();
 
     QObject::connect(splash, &frmSplash::boardChosen, splash, [splash, &s](int kind) {
         registerFontsOnce(s);
@@ -79,9 +62,9 @@ int main(int, char **argv)
     });
     centreOnScreen(splash);
     splash->show();
-    if (!dataProblem.ok)
-        QTimer::singleShot(0, splash, [splash, dataProblem] {
-            QMessageBox::warning(splash, QStringLiteral("도미솔게임"), dataProblem.message);
+    if (!start.problem().ok)
+        QTimer::singleShot(0, splash, [splash, message = start.problem().message] {
+            QMessageBox::warning(splash, QStringLiteral("도미솔게임"), message);
         });
     return app.exec();
 }

@@ -12,8 +12,10 @@
 #include "screens/frm_main1.h"
 #include "screens/frm_main2.h"
 #include "screens/splash.h"
+#include "screens/start_screen.h"
 #include "tests/bomb_picture.h"
 #include "tests/manual_clock.h"
+#include "widgets/artwork.h"
 #include "widgets/fonts.h"
 #include "widgets/qt_translations.h"
 
@@ -135,15 +137,14 @@ int startChild(const QString &runDir)
     installQtTranslations();
     Shared &s = shared();
     s.App_Dir = folderWithSeparator(runDir);
-    auto *splash = new frmSplash;
-    Load_Quiz(s);
-    Clear_Used_Flag(s);
-    QObject::connect(splash, &frmSplash::painted, splash, [] {
+    QTemporaryDir userData;  // used only where the run folder cannot be written
+    StartScreen start(s, userData.path());
+    QObject::connect(start.splash(), &frmSplash::painted, start.splash(), [] {
         std::puts("painted");
         std::fflush(stdout);
         QCoreApplication::quit();
     });
-    splash->show();
+    start.splash()->show();
     return QCoreApplication::exec();
 }
 
@@ -171,8 +172,11 @@ int main(int argc, char **argv)
     const QString runDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(DOMISOL_RUN_DIR);
     int qtArgc = 1;
     char *qtArgv[] = {argv[0], nullptr};
+    const bool startOnly = argc == 3 && QByteArray(argv[1]) == "--start-child";
+    if (startOnly)
+        prefetchArt(Art::Splash);  // as main() does
     QApplication app(qtArgc, qtArgv);
-    if (argc == 3 && QByteArray(argv[1]) == "--start-child")
+    if (startOnly)
         return startChild(QString::fromLocal8Bit(argv[2]));
     std::vector<Measure> out;
 

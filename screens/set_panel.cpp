@@ -70,18 +70,10 @@ SetPanel::SetPanel(Shared &s, QuizSets &sets, std::function<void(const QString &
       m_s(s),
       m_sets(sets),
       m_remember(std::move(remember)),
-      m_dialogs(qtDialogs()),
-      m_list(new QListWidget(this))
+      m_dialogs(qtDialogs())
 {
     setGeometry(toQRect(sp::SetPanel));
     setAttribute(Qt::WA_OpaquePaintEvent);
-    m_list->setGeometry(toQRect(sp::SetList));
-    m_list->setFrameShape(QFrame::NoFrame);
-    m_list->setFont(boardFont(layout::kPlainFace, 15, true));
-    m_list->setStyleSheet(QStringLiteral("QListWidget { background: white; color: #7A3E08; }"
-                                         "QListWidget::item { padding: 6px; }"
-                                         "QListWidget::item:selected { background: #FF981F; color: white; }"));
-    connect(m_list, &QListWidget::itemDoubleClicked, this, [this] { act(Choose); });
     for (int k = 0; k < sp::kSetButtonCount; ++k) {
         m_buttons[k] = new ClickArea(this);
         m_buttons[k]->setGeometry(toQRect(sp::setButton(k)));
@@ -96,6 +88,23 @@ void SetPanel::paintEvent(QPaintEvent *)
     QPainter(this).drawPixmap(0, 0, artPixmap(Art::SetPanel));
 }
 
+void SetPanel::makeList()
+{
+    // Made at the first opening, not with the start screen, which comes up
+    // sooner without the list, its style sheet and its font.
+    if (m_list)
+        return;
+    m_list = new QListWidget(this);
+    m_list->setGeometry(toQRect(sp::SetList));
+    m_list->setFrameShape(QFrame::NoFrame);
+    m_list->setFont(boardFont(layout::kPlainFace, 15, true));
+    m_list->setStyleSheet(QStringLiteral("QListWidget { background: white; color: #7A3E08; }"
+                                         "QListWidget::item { padding: 6px; }"
+                                         "QListWidget::item:selected { background: #FF981F; color: white; }"));
+    connect(m_list, &QListWidget::itemDoubleClicked, this, [this] { act(Choose); });
+    m_list->show();
+}
+
 void SetPanel::open()
 {
     refill(m_s.Set_Name);
@@ -106,12 +115,13 @@ void SetPanel::open()
 
 QString SetPanel::selected() const
 {
-    const QListWidgetItem *item = m_list->currentItem();
+    const QListWidgetItem *item = m_list ? m_list->currentItem() : nullptr;
     return item ? item->data(Qt::UserRole).toString() : QString();
 }
 
 void SetPanel::refill(const QString &select)
 {
+    makeList();
     m_list->clear();
     for (const QString &name : m_sets.names()) {
         const bool inUse = name == m_s.Set_Name;

@@ -41,7 +41,7 @@ public:
 
     void open();  // fills the list, selects the set in use, shows the panel
     ClickArea *button(Action a) const { return m_buttons[a]; }
-    QListWidget *list() const { return m_list; }
+    QListWidget *list() const { return m_list; }  // null before the first opening
     QString selected() const;
 
 public slots:
@@ -54,6 +54,7 @@ protected:
     void paintEvent(QPaintEvent *) override;
 
 private:
+    void makeList();
     void refill(const QString &select);
     void use(const QString &name);
     void createSet();
@@ -66,7 +67,7 @@ private:
     QuizSets &m_sets;
     std::function<void(const QString &)> m_remember;
     Dialogs m_dialogs;
-    QListWidget *m_list;
+    QListWidget *m_list = nullptr;  // made at the first opening
     std::array<ClickArea *, layout::splash::kSetButtonCount> m_buttons{};
 };
 

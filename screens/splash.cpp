@@ -38,14 +38,17 @@ void frmSplash::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.drawPixmap(0, 0, artPixmap(Art::Splash));
+    if (!m_painted) {
+        // The first paint is the picture alone: the set's name needs a face,
+        // and the faces are read once the screen is up (painted()).
+        m_painted = true;
+        emit painted();
+        return;
+    }
     const auto &style = layout::splash::SetNameStyle;
     const QRect box = toQRect(layout::splash::SetName);
     p.setFont(boardFont(style.face, style.points, style.bold));
     p.setPen(QColor::fromRgb(style.colour));
     p.drawText(box, Qt::AlignLeft | Qt::AlignVCenter,
                p.fontMetrics().elidedText(m_setName, Qt::ElideMiddle, box.width()));
-    if (!m_painted) {
-        m_painted = true;
-        emit painted();
-    }
 }

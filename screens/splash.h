@@ -21,7 +21,8 @@ signals:
     // boardKind 1: the one-team board; 0: the two-team board.
     void boardChosen(int boardKind);
     void setsRequested();
-    // The first paint is done: the screen is up.
+    // The first paint is done: the screen is up. That paint leaves out the
+    // set's name; the next one (update() once the fonts are in) draws it.
     void painted();
 
 protected:
