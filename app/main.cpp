@@ -7,7 +7,6 @@
 #include "screens/board_window.h"
 #include "screens/splash.h"
 #include "screens/start_screen.h"
-#include "widgets/artwork.h"
 #include "widgets/fonts.h"
 #include "widgets/qt_translations.h"
 #include "widgets/window_util.h"
@@ -21,8 +20,6 @@
 
 int main(int, char **argv)
 {
-    // The start screen's picture is read while Qt starts up.
-    prefetchArt(Art::Splash);
     // Qt gets no command line options: the program has none.
     int qtArgc = 1;
     char *qtArgv[] = {argv[0], nullptr};

@@ -15,7 +15,6 @@
 #include "screens/start_screen.h"
 #include "tests/bomb_picture.h"
 #include "tests/manual_clock.h"
-#include "widgets/artwork.h"
 #include "widgets/fonts.h"
 #include "widgets/qt_translations.h"
 
@@ -172,11 +171,8 @@ int main(int argc, char **argv)
     const QString runDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(DOMISOL_RUN_DIR);
     int qtArgc = 1;
     char *qtArgv[] = {argv[0], nullptr};
-    const bool startOnly = argc == 3 && QByteArray(argv[1]) == "--start-child";
-    if (startOnly)
-        prefetchArt(Art::Splash);  // as main() does
     QApplication app(qtArgc, qtArgv);
-    if (startOnly)
+    if (argc == 3 && QByteArray(argv[1]) == "--start-child")
         return startChild(QString::fromLocal8Bit(argv[2]));
     std::vector<Measure> out;
 

@@ -8,9 +8,6 @@
 #include <QImageReader>
 
 #include <algorithm>
-#include <future>
-#include <map>
-#include <mutex>
 #include <optional>
 
 namespace {
@@ -63,38 +60,8 @@ QSize artSize(Art art)
     return QSize(e.width, e.height);
 }
 
-namespace {
-// Pictures being read ahead on a worker thread (prefetchArt).
-std::mutex g_prefetchMutex;
-std::map<int, std::future<QImage>> g_prefetched;
-
-std::optional<QImage> takePrefetched(Art art)
-{
-    std::future<QImage> pending;
-    {
-        std::lock_guard<std::mutex> lock(g_prefetchMutex);
-        const auto it = g_prefetched.find(int(art));
-        if (it == g_prefetched.end())
-            return std::nullopt;
-        pending = std::move(it->second);
-        g_prefetched.erase(it);
-    }
-    return pending.get();
-}
-}  // namespace
-
-void prefetchArt(Art art)
-{
-    std::lock_guard<std::mutex> lock(g_prefetchMutex);
-    g_prefetched.emplace(int(art), std::async(std::launch::async, [art] {
-        return QImage(artResourcePath(art)).convertToFormat(QImage::Format_RGB32);
-    }));
-}
-
 QImage artImage(Art art)
 {
-    if (std::optional<QImage> ahead = takePrefetched(art); ahead && !ahead->isNull())
-        return *ahead;
     QImage img(artResourcePath(art));
     if (img.isNull()) {
         img = QImage(artSize(art), QImage::Format_RGB32);

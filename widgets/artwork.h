@@ -34,9 +34,6 @@ enum class Art {
 QString artResourcePath(Art art);  // ":/art/..."
 QSize artSize(Art art);
 QImage artImage(Art art);
-// Starts reading art on a worker thread, so that its first artImage (or
-// artPixmap) takes it ready; callable before the application object exists.
-void prefetchArt(Art art);
 QPixmap artPixmap(Art art);  // cached
 
 // picture as drawn at deviceSize device pixels. An artwork pixmap (from
