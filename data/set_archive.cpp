@@ -2,6 +2,7 @@
 
 #include "data/cp949.h"
 #include "data/datafiles.h"
+#include "data/zip_api.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -9,19 +10,26 @@
 #include <QStringDecoder>
 
 #include <sys/stat.h>
-#include <zip.h>
 
 #include <memory>
 
 namespace {
 
+// The library, once exportSet or importSet has found it.
+const ZipApi &Z()
+{
+    return *zipApi();
+}
+
+const QString kNoZipLibrary = QStringLiteral("zip 파일을 다루는 라이브러리(libzip)를 불러오지 못했습니다.");
+
 struct ZipCloser {
-    void operator()(zip_t *z) const { zip_discard(z); }
+    void operator()(zip_t *z) const { Z().discard(z); }
 };
 using ZipPtr = std::unique_ptr<zip_t, ZipCloser>;
 
 struct ZipFileCloser {
-    void operator()(zip_file_t *f) const { zip_fclose(f); }
+    void operator()(zip_file_t *f) const { Z().fclose(f); }
 };
 
 SetOutcome refused(const QString &why)
@@ -44,7 +52,7 @@ bool isLink(zip_t *z, zip_uint64_t i)
 {
     zip_uint8_t opsys = 0;
     zip_uint32_t attributes = 0;
-    if (zip_file_get_external_attributes(z, i, 0, &opsys, &attributes) != 0)
+    if (Z().file_get_external_attributes(z, i, 0, &opsys, &attributes) != 0)
         return false;
     if (opsys == ZIP_OPSYS_UNIX)
         return S_ISLNK(attributes >> 16);
@@ -92,13 +100,13 @@ std::optional<QString> placeInSet(const QString &name, const QString &prefix, Se
 // Reads at most limit bytes of entry i; nothing when it holds more or is damaged.
 std::optional<QByteArray> readEntry(zip_t *z, zip_uint64_t i, qint64 limit)
 {
-    std::unique_ptr<zip_file_t, ZipFileCloser> f(zip_fopen_index(z, i, 0));
+    std::unique_ptr<zip_file_t, ZipFileCloser> f(Z().fopen_index(z, i, 0));
     if (!f)
         return std::nullopt;
     QByteArray bytes;
     char chunk[1 << 16];
     for (;;) {
-        const zip_int64_t n = zip_fread(f.get(), chunk, sizeof chunk);
+        const zip_int64_t n = Z().fread(f.get(), chunk, sizeof chunk);
         if (n < 0)
             return std::nullopt;
         if (n == 0)
@@ -150,6 +158,8 @@ SetOutcome exportSet(const QString &setFolder, const QString &setName, const QSt
     const auto failed = [&setName](const QString &why) {
         return SetOutcome::failure(QStringLiteral("'%1' 세트를 내보내지 못했습니다.\n\n%2").arg(setName, why));
     };
+    if (!zipApi())
+        return failed(kNoZipLibrary);
     QList<SetFile> files;
     for (const QString &p : setFilePaths(setFolder)) {
         QFile in(setFolder + p);
@@ -165,38 +175,40 @@ SetOutcome exportSet(const QString &setFolder, const QString &setName, const QSt
         return failed(fits.message.section(QLatin1String("\n\n"), 1));
 
     int error = 0;
-    ZipPtr z(zip_open(QFile::encodeName(zipPath).constData(), ZIP_CREATE | ZIP_TRUNCATE, &error));
+    ZipPtr z(Z().open(QFile::encodeName(zipPath).constData(), ZIP_CREATE | ZIP_TRUNCATE, &error));
     if (!z)
         return failed(QStringLiteral("파일을 만들 수 없습니다: %1").arg(zipPath));
     const QString top = setName + QLatin1Char('/');
     for (const QString &dir : {top, top + kPictureFolder})
-        if (zip_dir_add(z.get(), dir.toUtf8().constData(), ZIP_FL_ENC_UTF_8) < 0)
-            return failed(QString::fromUtf8(zip_strerror(z.get())));
+        if (Z().dir_add(z.get(), dir.toUtf8().constData(), ZIP_FL_ENC_UTF_8) < 0)
+            return failed(QString::fromUtf8(Z().strerror(z.get())));
     for (const SetFile &f : files) {
         // files outlives the archive's close, so the buffers need no copy.
-        zip_source_t *src = zip_source_buffer(z.get(), f.second.constData(), zip_uint64_t(f.second.size()), 0);
+        zip_source_t *src = Z().source_buffer(z.get(), f.second.constData(), zip_uint64_t(f.second.size()), 0);
         if (!src)
-            return failed(QString::fromUtf8(zip_strerror(z.get())));
-        if (zip_file_add(z.get(), (top + f.first).toUtf8().constData(), src, ZIP_FL_ENC_UTF_8) < 0) {
-            zip_source_free(src);
-            return failed(QString::fromUtf8(zip_strerror(z.get())));
+            return failed(QString::fromUtf8(Z().strerror(z.get())));
+        if (Z().file_add(z.get(), (top + f.first).toUtf8().constData(), src, ZIP_FL_ENC_UTF_8) < 0) {
+            Z().source_free(src);
+            return failed(QString::fromUtf8(Z().strerror(z.get())));
         }
     }
     // libzip writes a temporary file beside zipPath and renames it at the close.
-    if (zip_close(z.get()) != 0)
+    if (Z().close(z.get()) != 0)
         return failed(QStringLiteral("파일을 쓰지 못했습니다: %1\n(%2)")
-                          .arg(zipPath, QString::fromUtf8(zip_strerror(z.get()))));
+                          .arg(zipPath, QString::fromUtf8(Z().strerror(z.get()))));
     (void)z.release();
     return {};
 }
 
 SetOutcome importSet(const QString &zipPath, QuizSets &sets, const IsPicture &isPicture, QString *newName)
 {
+    if (!zipApi())
+        return SetOutcome::failure(QStringLiteral("세트를 가져오지 못했습니다.\n\n") + kNoZipLibrary);
     int error = 0;
-    ZipPtr z(zip_open(QFile::encodeName(zipPath).constData(), ZIP_RDONLY | ZIP_CHECKCONS, &error));
+    ZipPtr z(Z().open(QFile::encodeName(zipPath).constData(), ZIP_RDONLY | ZIP_CHECKCONS, &error));
     if (!z)
         return refused(QStringLiteral("zip 파일로 읽을 수 없습니다: %1").arg(QFileInfo(zipPath).fileName()));
-    const zip_int64_t count = zip_get_num_entries(z.get(), 0);
+    const zip_int64_t count = Z().get_num_entries(z.get(), 0);
     if (count > kMaxArchiveEntries)
         return refused(QStringLiteral("항목이 너무 많습니다 (%1개). 세트 하나에는 %2개까지 들어갈 수 있습니다.")
                            .arg(count)
@@ -204,7 +216,7 @@ SetOutcome importSet(const QString &zipPath, QuizSets &sets, const IsPicture &is
 
     QStringList names;
     for (zip_int64_t i = 0; i < count; ++i) {
-        const char *raw = zip_get_name(z.get(), zip_uint64_t(i), ZIP_FL_ENC_RAW);
+        const char *raw = Z().get_name(z.get(), zip_uint64_t(i), ZIP_FL_ENC_RAW);
         if (!raw)
             return refused(QStringLiteral("손상된 항목이 있습니다."));
         names << entryName(raw);
@@ -231,8 +243,8 @@ SetOutcome importSet(const QString &zipPath, QuizSets &sets, const IsPicture &is
         if (isLink(z.get(), zip_uint64_t(i)))
             return refused(QStringLiteral("링크가 들어 있습니다: %1").arg(name));
         zip_stat_t st;
-        zip_stat_init(&st);
-        if (zip_stat_index(z.get(), zip_uint64_t(i), 0, &st) != 0)
+        Z().stat_init(&st);
+        if (Z().stat_index(z.get(), zip_uint64_t(i), 0, &st) != 0)
             return refused(QStringLiteral("손상된 항목이 있습니다: %1").arg(name));
         if ((st.valid & ZIP_STAT_ENCRYPTION_METHOD) && st.encryption_method != ZIP_EM_NONE)
             return refused(QStringLiteral("암호가 걸린 항목이 있습니다: %1").arg(name));
