@@ -351,9 +351,11 @@ int main(int argc, char **argv)
     std::printf("%-28s %10s %10s  %s\n", "measure", "now", "baseline", "target");
     for (const Measure &m : out) {
         const auto it = baseline.find(m.name);
-        const QString base = it == baseline.end() ? QStringLiteral("-") : QString::number(it->second.first, 'f', 1);
+        const int digits = m.unit == QLatin1String("x") ? 2 : 1;  // a ratio needs its second decimal
+        const QString base = it == baseline.end() ? QStringLiteral("-")
+                                                  : QString::number(it->second.first, 'f', digits);
         const QString target = it == baseline.end() ? QString() : it->second.second;
-        std::printf("%-28s %7.1f %-2s %10s  %s\n", qPrintable(m.name), m.value, qPrintable(m.unit),
+        std::printf("%-28s %7.*f %-2s %10s  %s\n", qPrintable(m.name), digits, m.value, qPrintable(m.unit),
                     qPrintable(base), qPrintable(target));
     }
     delete board;
