@@ -45,11 +45,6 @@ QByteArray lineBytes(const QString &text, const QByteArray &readWith)
 
 }  // namespace
 
-QString dataFolder(const Shared &s)
-{
-    return setDir(s);
-}
-
 void loadTables(Shared &s, const QByteArray &quizFile, const QByteArray &pictureFile)
 {
     const QList<QByteArray> quiz = splitLines(quizFile);
@@ -69,7 +64,7 @@ void loadTables(Shared &s, const QByteArray &quizFile, const QByteArray &picture
 
 void Load_Quiz(Shared &s)
 {
-    const QString folder = dataFolder(s);
+    const QString folder = setDir(s);
     loadTables(s, readDataFile(folder + kQuizFileName), readDataFile(folder + kPictureFileName));
 }
 
@@ -92,7 +87,7 @@ QByteArray quizFileBytes(const Shared &s)
 
 WriteError saveGameFiles(const Shared &s, const QString &pictureName, const QByteArray &pictureBytes)
 {
-    const QString folder = dataFolder(s);
+    const QString folder = setDir(s);
     if (claimDataFolder(folder) == FolderClaim::OtherCopy)
         return WriteError{WriteError::OtherCopy, folder + kQuizFileName, 0};
     FileBatch batch;
@@ -117,10 +112,10 @@ bool writeFileAtomically(const QString &path, const QByteArray &bytes)
 
 bool savePictureFile(const Shared &s)
 {
-    return writeFileAtomically(dataFolder(s) + kPictureFileName, pictureFileBytes(s));
+    return writeFileAtomically(setDir(s) + kPictureFileName, pictureFileBytes(s));
 }
 
 bool saveQuizFile(const Shared &s)
 {
-    return writeFileAtomically(dataFolder(s) + kQuizFileName, quizFileBytes(s));
+    return writeFileAtomically(setDir(s) + kQuizFileName, quizFileBytes(s));
 }

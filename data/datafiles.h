@@ -18,10 +18,8 @@ inline const QString kQuizFileName = QStringLiteral("Quiz.qdf");
 inline const QString kPictureFileName = QStringLiteral("BIP.QDF");
 inline const QString kPictureFolder = QStringLiteral("img/");
 
-// The folder holding the data files and img/ (the set in use), with one
-// trailing '/'. Every reader and writer of the data files takes its folder
-// from here.
-QString dataFolder(const Shared &s);
+// Every reader and writer of the data files takes its folder from setDir(s)
+// (core/shared_state.h): the set in use.
 
 // Fills Quiz_Table and Picture_Table (and the bytes of each line) from the
 // set in use. Never fails: a line that cannot be read leaves its entry empty.

@@ -259,7 +259,7 @@ void FrmInput::Set_Data()
     const QString picLine = m_s.Picture_Table[m_game];
     const QString fileName = lineField(picLine, 1).value_or(QString());
     const PictureFile picture = fileName.isEmpty() ? PictureFile{}
-                                                   : loadPicture(dataFolder(m_s) + kPictureFolder + fileName);
+                                                   : loadPicture(setDir(m_s) + kPictureFolder + fileName);
     m_image1 = picture.image;
     m_pictureError = picture.error;
     if (const auto caption = lineField(picLine, 2))

@@ -120,7 +120,7 @@ void BoardView::createSharedElements()
     Command2 = new ClickArea(this);
     connect(Command5, &ClickArea::clicked, this, [this] { m_engine->Command5_Click(); });
     connect(Command1, &ClickArea::clicked, this, [this] { m_engine->Command1_Click(); });
-    connect(Command2, &ClickArea::clicked, this, [this] { m_engine->Command2_Click(quitReasons()); });
+    connect(Command2, &ClickArea::clicked, this, [this] { m_engine->Command2_Click(); });
 
     Label3 = new BoardLabel(this, layout::one::Label3Style);
     Time_Up = new QPushButton(QStringLiteral("▲"), this);
@@ -226,20 +226,6 @@ void BoardView::sync()
     applyButton(Label_Ask_Yes, b.Label_Ask_Yes);
     applyButton(Label_Ask_No, b.Label_Ask_No);
     syncBoard();
-}
-
-void BoardView::addQuitReason(std::function<QString()> reason)
-{
-    m_quitReasons.push_back(std::move(reason));
-}
-
-QStringList BoardView::quitReasons() const
-{
-    QStringList reasons;
-    for (const auto &reason : m_quitReasons)
-        if (const QString r = reason(); !r.isEmpty())
-            reasons << r;
-    return reasons;
 }
 
 void BoardView::watchKeysOf(QWidget *child)
@@ -359,7 +345,7 @@ void BoardView::closeEvent(QCloseEvent *e)
     }
     // The board asks first while a game runs; quitIfAllAgree() ends the program.
     e->ignore();
-    if (m_engine && m_engine->closeRequested(quitReasons()))
+    if (m_engine && m_engine->closeRequested())
         quitIfAllAgree();
 }
 

@@ -16,7 +16,6 @@
 #include <QWidget>
 
 #include <array>
-#include <functional>
 #include <memory>
 
 class BoardLabel;
@@ -60,10 +59,6 @@ public:
     // Brings every widget in line with the engine's state.
     void sync();
 
-    // Another reason to ask before quitting: reason() gives a line for the
-    // question (unsaved changes, say), or nothing when there is none.
-    void addQuitReason(std::function<QString()> reason);
-
     FullScreenButton *fullScreenButton() const { return m_fullScreenButton; }
     // Switches between the window and full screen, and remembers the choice.
     void setFullScreenChosen(bool full);
@@ -93,7 +88,6 @@ protected:
     // Children that take the focus hand their keys to the board first.
     void watchKeysOf(QWidget *child);
     bool hostKeyPressed(QKeyEvent *e, bool fromAnswerBox);
-    QStringList quitReasons() const;
     // The game agreed to end: the program-wide questions (unsaved edits) then
     // decide, and the program ends unless one of them keeps it open.
     void quitIfAllAgree();
@@ -122,7 +116,6 @@ private:
     // The design drawn at the window's size: every element placed anew.
     void applyScale();
     int m_drawnScript = 0;  // captions of Img_SRC_Script already drawn
-    std::vector<std::function<QString()>> m_quitReasons;
     bool m_quitting = false;
 };
 

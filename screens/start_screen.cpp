@@ -14,9 +14,9 @@ StartScreen::StartScreen(Shared &s, const QString &userDataDir)
       m_sets(openSets(s, userDataDir, *m_settings, &m_problem))
 {
     // One copy writes a set's folder; a second one only reads it.
-    m_otherCopy = claimDataFolder(dataFolder(s)) == FolderClaim::OtherCopy;
+    m_otherCopy = claimDataFolder(setDir(s)) == FolderClaim::OtherCopy;
     if (!m_otherCopy)
-        removeStaleTemporaries(dataFolder(s));
+        removeStaleTemporaries(setDir(s));
     Clear_Used_Flag(s);
     m_splash = new frmSplash;
     // The set's name on the bar is drawn once its face is read.
