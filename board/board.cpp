@@ -3,6 +3,7 @@
 #include "board/names.h"
 #include "board/random_source.h"
 #include "core/shared_state.h"
+#include "data/datafiles.h"
 #include "data/quiz_line.h"
 
 #include <algorithm>
@@ -135,7 +136,7 @@ void Board::Set_Img()
 {
     const QString line = m_s.Picture_Table[m_s.Game_No];
     const QString file = lineField(line, 1).value_or(QString());
-    const QString path = setDir(m_s) + QStringLiteral("img/") + file;
+    const QString path = setDir(m_s) + kPictureFolder + file;
     if (!file.isEmpty() && m_ports.pictures && m_ports.pictures->loadPicture(path))
         Image1.Picture = path;
     // Drawing the held picture covers whatever was drawn before; with none
