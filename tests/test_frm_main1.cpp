@@ -82,15 +82,7 @@ void TestFrmMain1::cursorWhereTheMouseIs()
 {
     Window t;
     const Qt::CursorShape hand = handCursor().shape(), arrow = Qt::ArrowCursor;
-    struct Row {
-        QWidget *at;
-        Qt::CursorShape shape;
-    };
-    const auto verify = [&t](std::initializer_list<Row> rows) {
-        for (const Row &r : rows)
-            QVERIFY2(t.cursorAt(t.centreOf(r.at)) == r.shape,
-                     qPrintable(QStringLiteral("%1 %2").arg(r.at->metaObject()->className()).arg(r.shape)));
-    };
+    const auto verify = [&t](std::initializer_list<Window::CursorRow> rows) { t.verifyCursors(rows); };
     verify({{t.w->Cubix_Number[3], hand},
             {t.w->GBox[9], hand},
             {t.w->Command2, hand},

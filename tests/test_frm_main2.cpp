@@ -95,15 +95,7 @@ void TestFrmMain2::cursorWhereTheMouseIs()
     Window t;
     QVERIFY(QTest::qWaitForWindowActive(t.w.get()));
     const Qt::CursorShape hand = handCursor().shape(), arrow = Qt::ArrowCursor;
-    struct Row {
-        QWidget *at;
-        Qt::CursorShape shape;
-    };
-    const auto verify = [&t](std::initializer_list<Row> rows) {
-        for (const Row &r : rows)
-            QVERIFY2(t.cursorAt(t.centreOf(r.at)) == r.shape,
-                     qPrintable(QStringLiteral("%1 %2").arg(r.at->metaObject()->className()).arg(r.shape)));
-    };
+    const auto verify = [&t](std::initializer_list<Window::CursorRow> rows) { t.verifyCursors(rows); };
     verify({{t.w->Img_Team[0], arrow}, {t.w->Label_Team_Score[1], arrow}, {t.w->Shape2, arrow}});
     t.clickAt(t.centreOf(t.w->Command5));
     verify({{t.w->Image4, hand}, {t.w->Shape4, hand}, {t.w->Label14, arrow}});

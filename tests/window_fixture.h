@@ -144,4 +144,16 @@ struct BoardWindow {
                 return c->cursor().shape();
         return Qt::ArrowCursor;
     }
+
+    // Each widget shows shape under the mouse at its centre.
+    struct CursorRow {
+        QWidget *at;
+        Qt::CursorShape shape;
+    };
+    void verifyCursors(std::initializer_list<CursorRow> rows) const
+    {
+        for (const CursorRow &r : rows)
+            QVERIFY2(cursorAt(centreOf(r.at)) == r.shape,
+                     qPrintable(QStringLiteral("%1 %2").arg(r.at->metaObject()->className()).arg(r.shape)));
+    }
 };
